@@ -1,0 +1,25 @@
+# GoogleTest: Debian's build for this machine; for a cross build, the same
+# sources compiled by the cross compiler; elsewhere, an installed package.
+set(VEXLO_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources for a cross build")
+
+if(CMAKE_CROSSCOMPILING)
+    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+    add_subdirectory(${VEXLO_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+    add_library(GTest::gtest ALIAS gtest)
+    add_library(GTest::gtest_main ALIAS gtest_main)
+else()
+    find_package(GTest REQUIRED)
+endif()
+include(GoogleTest)
+
+# One test binary: discovered case by case where it runs natively; run whole
+# under the emulator where every start costs a Wine process.
+function(vexlo_add_test_binary target)
+    if(CMAKE_CROSSCOMPILING)
+        add_test(NAME ${target} COMMAND ${target})
+    else()
+        gtest_discover_tests(${target})
+    endif()
+endfunction()

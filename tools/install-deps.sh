@@ -1,0 +1,29 @@
+#!/bin/sh
+# Brings, from Debian's packages only, everything the builds and tests need.
+# Idempotent: does nothing that is already done. Runs as root.
+set -eu
+
+packages="cmake ninja-build g++ libgtest-dev libbenchmark-dev clang
+  g++-mingw-w64-i686 wine wine32:i386 xvfb x11-utils xdotool imagemagick
+  locales fonts-ipafont-gothic"
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+fi
+
+missing=
+for p in $packages; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+    echo "install-deps: installing$missing"
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing >/dev/null
+fi
+
+# Wine maps LC_ALL=ja_JP.UTF-8 to code page 932 only when the locale exists.
+if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
+    sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >>/etc/locale.gen
+    locale-gen >/dev/null
+fi
