@@ -6,7 +6,9 @@ namespace {
 const char LINE_BREAK[] = "\r\n";
 } // namespace
 
-CPathList::CPathList(const CCodePage& codePage) : m_codePage(codePage) {}
+CPathList::CPathList(const CCodePage& codePage) : m_codePage(codePage)
+{
+}
 
 bool CPathList::AcceptDrop(unsigned count, const FetchPath& fetch)
 {

@@ -13,8 +13,17 @@ class CPathList
 public:
     static constexpr unsigned MAX_DROP_COUNT = 99;
 
-    enum SlashMode { SLASH_AS_GIVEN = 0, SLASH_FORWARD = 1 };
-    enum CaseMode { CASE_AS_STORED = 0, CASE_UPPER = 1, CASE_LOWER = 2 };
+    enum SlashMode
+    {
+        SLASH_AS_GIVEN = 0,
+        SLASH_FORWARD = 1
+    };
+    enum CaseMode
+    {
+        CASE_AS_STORED = 0,
+        CASE_UPPER = 1,
+        CASE_LOWER = 2
+    };
 
     // Yields the path of item `index`, whole; the view stays valid until the
     // next call.

@@ -1,28 +1,32 @@
 #!/bin/sh
 # Brings, from Debian's packages only, everything the builds and tests need.
-# Idempotent: does nothing that is already done. Runs as root.
+# Idempotent: does nothing that is already done. Installing needs root.
 set -eu
 
 packages="cmake ninja-build g++ libgtest-dev libbenchmark-dev clang
   g++-mingw-w64-i686 wine wine32:i386 xvfb x11-utils xdotool imagemagick
   locales fonts-ipafont-gothic"
 
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    dpkg --add-architecture i386
-fi
-
 missing=
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing="$missing $p"
 done
+# Wine maps LC_ALL=ja_JP.UTF-8 to code page 932 only when the locale exists.
+locale -a 2>/dev/null | grep -qix 'ja_JP.utf8' && has_locale=yes || has_locale=
+
+[ -z "$missing" ] && [ -n "$has_locale" ] && exit 0
+if [ "$(id -u)" -ne 0 ]; then
+    echo "install-deps: missing:$missing${has_locale:- ja_JP.UTF-8 locale}; run as root to install" >&2
+    exit 1
+fi
+
 if [ -n "$missing" ]; then
     echo "install-deps: installing$missing"
+    dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
     apt-get update -qq
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing >/dev/null
 fi
-
-# Wine maps LC_ALL=ja_JP.UTF-8 to code page 932 only when the locale exists.
-if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
+if [ -z "$has_locale" ]; then
     sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
     grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >>/etc/locale.gen
     locale-gen >/dev/null

@@ -1,0 +1,179 @@
+#include "PathList.h"
+#include "Cp932CodePage.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Code page 932 bytes of the names used below.
+const std::string SO_FUTO = "\x83\x5c\x83\x74\x83\x67"; // ソフト: ソ's trail byte is "\"
+const std::string HYOU = "\x95\x5c";                    // 表: trail byte "\"
+const std::string TSU = "\x83\x63";                     // ツ: trail byte "c"
+
+class PathListTest : public testing::TestWithParam<const CCodePage*>
+{
+protected:
+    PathListTest() : list(*GetParam()) {}
+
+    bool Drop(const std::vector<std::string>& paths)
+    {
+        return list.AcceptDrop(static_cast<unsigned>(paths.size()),
+                               [&](unsigned i) { return std::string_view(paths.at(i)); });
+    }
+
+    // Moves both modes away from 0, so a test can see whether something resets them.
+    void SetModesNonZero()
+    {
+        list.ToggleSlashes();
+        list.CycleCase();
+        list.CycleCase();
+    }
+
+    CPathList list;
+};
+
+TEST_P(PathListTest, StartsEmptyWithCountZero)
+{
+    EXPECT_EQ(list.GetPaths(), "");
+    EXPECT_STREQ(list.GetCountText(), "0");
+    EXPECT_EQ(list.GetSlashMode(), 0);
+    EXPECT_EQ(list.GetCaseMode(), 0);
+}
+
+TEST_P(PathListTest, JoinsPathsInDropOrderWithCrLfBetween)
+{
+    ASSERT_TRUE(Drop({"C:\\one.txt"}));
+    EXPECT_EQ(list.GetPaths(), "C:\\one.txt");
+    EXPECT_STREQ(list.GetCountText(), "1");
+
+    ASSERT_TRUE(Drop({"C:\\b", "C:\\a", "D:\\c"}));
+    EXPECT_EQ(list.GetPaths(), "C:\\b\r\nC:\\a\r\nD:\\c");
+    EXPECT_STREQ(list.GetCountText(), "3");
+}
+
+TEST_P(PathListTest, DropReplacesListAndResetsModes)
+{
+    ASSERT_TRUE(Drop({"C:\\old1", "C:\\old2"}));
+    SetModesNonZero();
+    ASSERT_TRUE(Drop({"E:\\new"}));
+    EXPECT_EQ(list.GetPaths(), "E:\\new");
+    EXPECT_EQ(list.GetSlashMode(), 0);
+    EXPECT_EQ(list.GetCaseMode(), 0);
+
+    ASSERT_TRUE(Drop({}));
+    EXPECT_EQ(list.GetPaths(), "");
+    EXPECT_STREQ(list.GetCountText(), "0");
+}
+
+TEST_P(PathListTest, TakesNinetyNineItems)
+{
+    std::vector<std::string> paths;
+    std::string expected;
+    for (int i = 0; i < 99; ++i) {
+        paths.push_back("C:\\f" + std::to_string(i));
+        expected += (i ? "\r\n" : "") + paths.back();
+    }
+    ASSERT_TRUE(Drop(paths));
+    EXPECT_EQ(list.GetPaths(), expected);
+    EXPECT_STREQ(list.GetCountText(), "99");
+}
+
+// A refused drop leaves everything as the window still shows it.
+TEST_P(PathListTest, RefusedDropChangesNothingAndFetchesNothing)
+{
+    ASSERT_TRUE(Drop({"C:\\Keep\\a.txt", "C:\\Keep\\b.txt"}));
+    SetModesNonZero();
+    const std::string before = list.GetPaths();
+
+    for (unsigned count : {100u, 100000u, 0xFFFFFFFFu}) {
+        int fetched = 0;
+        EXPECT_FALSE(list.AcceptDrop(count, [&](unsigned) {
+            ++fetched;
+            return std::string_view("X:\\x");
+        })) << count;
+        EXPECT_EQ(fetched, 0) << count;
+        EXPECT_EQ(list.GetPaths(), before) << count;
+        EXPECT_STREQ(list.GetCountText(), "2") << count;
+        EXPECT_EQ(list.GetSlashMode(), 1) << count;
+        EXPECT_EQ(list.GetCaseMode(), 2) << count;
+    }
+}
+
+TEST_P(PathListTest, StoresLongPathsWhole)
+{
+    const std::string longPath = "C:\\" + std::string(297, 'a');
+    const std::string longestPath = "\\\\?\\C:\\" + std::string(32760, 'b');
+    ASSERT_TRUE(Drop({longPath, longestPath}));
+    EXPECT_EQ(list.GetPaths(), longPath + "\r\n" + longestPath);
+}
+
+TEST_P(PathListTest, SeparatorSwitchRoundTrips)
+{
+    ASSERT_TRUE(Drop({"C:\\Dir\\a.txt", "\\\\server\\share\\b"}));
+    list.ToggleSlashes();
+    EXPECT_EQ(list.GetPaths(), "C:/Dir/a.txt\r\n//server/share/b");
+    EXPECT_EQ(list.GetSlashMode(), 1);
+    list.ToggleSlashes();
+    EXPECT_EQ(list.GetPaths(), "C:\\Dir\\a.txt\r\n\\\\server\\share\\b");
+    EXPECT_EQ(list.GetSlashMode(), 0);
+}
+
+// Trail bytes equal to "\" belong to their character and never switch.
+TEST_P(PathListTest, SeparatorSwitchKeepsDoubleByteCharactersWhole)
+{
+    const std::string path = "C:\\" + SO_FUTO + "\\" + HYOU + ".txt";
+    ASSERT_TRUE(Drop({path}));
+    list.ToggleSlashes();
+    EXPECT_EQ(list.GetPaths(), "C:/" + SO_FUTO + "/" + HYOU + ".txt");
+    list.ToggleSlashes();
+    EXPECT_EQ(list.GetPaths(), path);
+}
+
+TEST_P(PathListTest, LoneLeadByteAtEndStandsAlone)
+{
+    ASSERT_TRUE(Drop({"a\\b\x83"}));
+    list.ToggleSlashes();
+    EXPECT_EQ(list.GetPaths(), "a/b\x83");
+    EXPECT_EQ(list.GetDisplayText(1), "A/B\x83");
+}
+
+TEST_P(PathListTest, ConversionsOnEmptyListChangeOnlyModes)
+{
+    list.ToggleSlashes();
+    EXPECT_EQ(list.GetSlashMode(), 1);
+    EXPECT_EQ(list.CycleCase(), 1);
+    EXPECT_EQ(list.GetDisplayText(list.GetCaseMode()), "");
+}
+
+TEST_P(PathListTest, CaseCycleShowsUpperLowerThenStoredWithoutTouchingList)
+{
+    const std::string path = "C:\\Program Files\\" + TSU + "Mixed.Txt";
+    ASSERT_TRUE(Drop({path}));
+    EXPECT_EQ(list.CycleCase(), 1);
+    EXPECT_EQ(list.GetDisplayText(1), "C:\\PROGRAM FILES\\" + TSU + "MIXED.TXT");
+    EXPECT_EQ(list.CycleCase(), 2);
+    EXPECT_EQ(list.GetDisplayText(2), "c:\\program files\\" + TSU + "mixed.txt");
+    EXPECT_EQ(list.CycleCase(), 0);
+    EXPECT_EQ(list.GetDisplayText(0), path);
+    EXPECT_EQ(list.GetPaths(), path);
+}
+
+TEST_P(PathListTest, CaseAndSeparatorModesAreIndependent)
+{
+    ASSERT_TRUE(Drop({"C:\\Dir\\" + SO_FUTO + "\\a.txt"}));
+    list.CycleCase();
+    list.ToggleSlashes();
+    EXPECT_EQ(list.GetCaseMode(), 1);
+    EXPECT_EQ(list.GetDisplayText(list.GetCaseMode()), "C:/DIR/" + SO_FUTO + "/A.TXT");
+    EXPECT_EQ(list.GetPaths(), "C:/Dir/" + SO_FUTO + "/a.txt");
+}
+
+const CCp932CodePage builtInCp932;
+INSTANTIATE_TEST_SUITE_P(BuiltInCp932, PathListTest, testing::Values(&builtInCp932));
+
+// (Windows only: the same cases against the C runtime's rules are instantiated here.)
+
+} // namespace
