@@ -23,7 +23,6 @@ LEGEND = {
     "O": 3,  # olive: shaded folder edges
     "N": 4,  # navy
     "S": 7,  # silver: the dialog face
-    "D": 8,  # dark grey
     "Y": 11,  # yellow: folder body
     "B": 12,  # blue
     "C": 14,  # cyan (light blue)
@@ -71,25 +70,26 @@ ICON_32 = [
 
 # 16 x 16 icon: the same tree, simplified.
 ICON_16 = [
-    ".KKKK...........",
-    "KYYYYKKKK.......",
+    ".KKK............",
+    "KYYYKKKKK.......",
     "KWWWWWWWWK......",
     "KWYYYYYYOK......",
     "KWYYYYYYOK......",
+    "KOOOOOOOOK......",
     "KKKKKKKKKK......",
-    "...K.....KK.....",
-    "...K....KYYKKKK.",
-    "...KKKKKKWWWWWWK",
-    "...K....KYYYYYOK",
+    "...K.....KKK....",
+    "...K....KYYYKKK.",
+    "...KKKKKKYYYYYOK",
     "...K....KKKKKKKK",
-    "...K.....KK.....",
-    "...K....KYYKKKK.",
-    "...KKKKKKWWWWWWK",
-    "........KYYYYYOK",
+    "...K.....KKK....",
+    "...K....KYYYKKK.",
+    "...KKKKKKYYYYYOK",
+    "........KOOOOOOK",
     "........KKKKKKKK",
 ]
 
-# 32 x 24: two joined folders and a multiplication sign; the count label follows it.
+# 32 x 24: two joined folders and a multiplication sign; the count label follows it. The top
+# rows stay blank because the caption bitmap above may overlap them by a pixel or two.
 FOLDERS = [
     "................................",
     "................................",
@@ -135,14 +135,13 @@ CAPTION_SIZE = (54, 13)
 # on the lightest band.
 CAPTION_BANDS = "NBCCCCCCCCCBN"
 CAPTION_TEXT_TOP = 3
-CAPTION_TEXT_LEFT = 4
 
 
 def caption_text():
     """Returns the caption's lettering as a grid, slanted one pixel per three rows."""
     rows = len(FONT[" "])
     glyphs = [FONT[ch] for ch in CAPTION_WORDS]
-    slant = (rows + 1) // 3
+    slant = rows // 3  # the top row's shift
     width = sum(len(g[0]) + 1 for g in glyphs) + slant
     grid = [[CLEAR] * width for _ in range(rows)]
     x = 0
@@ -153,16 +152,21 @@ def caption_text():
                 if ch == "X":
                     grid[y][x + i + shift] = "K"
         x += len(glyph[0]) + 1
-    return ["".join(r) for r in grid]
+    lines = ["".join(r) for r in grid]
+    # Cut the blank columns on the right so that the lettering can be centred by its ink.
+    ink = max(len(line.rstrip(CLEAR)) for line in lines)
+    return [line[:ink] for line in lines]
 
 
 def caption():
     width, height = CAPTION_SIZE
     grid = [[band] * width for band in CAPTION_BANDS]
-    for y, line in enumerate(caption_text()):
+    text = caption_text()
+    left = (width - len(text[0])) // 2
+    for y, line in enumerate(text):
         for x, ch in enumerate(line):
             if ch != CLEAR:
-                grid[CAPTION_TEXT_TOP + y][CAPTION_TEXT_LEFT + x] = ch
+                grid[CAPTION_TEXT_TOP + y][left + x] = ch
     assert len(grid) == height
     return ["".join(r) for r in grid]
 
