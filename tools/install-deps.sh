@@ -4,7 +4,7 @@
 set -eu
 
 packages="cmake ninja-build g++ libgtest-dev libbenchmark-dev clang
-  g++-mingw-w64-i686 wine wine32:i386 xvfb x11-utils xdotool imagemagick
+  g++-mingw-w64-i686 wine wine32:i386 xvfb x11-utils xdotool imagemagick libx11-dev
   locales fonts-ipafont-gothic"
 
 missing=
