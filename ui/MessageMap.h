@@ -1,0 +1,81 @@
+#pragma once
+
+#include <windows.h>
+
+class CWnd;
+
+// A message map is a table: each row names a message (for WM_COMMAND also the
+// notification code and the control id) and a dispatcher that unpacks wParam
+// and lParam for the handler. Maps chain to their base class's map.
+struct AFX_MSGMAP_ENTRY
+{
+    UINT nMessage;
+    UINT nCode;
+    UINT nID;
+    LRESULT (*pfnDispatch)(CWnd& wnd, WPARAM wParam, LPARAM lParam);
+};
+
+struct AFX_MSGMAP
+{
+    const AFX_MSGMAP* (*pfnGetBaseMap)();
+    const AFX_MSGMAP_ENTRY* lpEntries;
+};
+
+template <class T> struct AfxHandlerOwner;
+template <class T, class R, class... Args> struct AfxHandlerOwner<R (T::*)(Args...)>
+{
+    using type = T;
+};
+
+// The window a handler belongs to, as the class that declares the handler.
+template <auto pfn> auto& AfxHandlerTarget(CWnd& wnd)
+{
+    return static_cast<typename AfxHandlerOwner<decltype(pfn)>::type&>(wnd);
+}
+
+// One dispatcher per handler signature, named as the class library names them.
+template <auto pfn> LRESULT AfxSig_vv(CWnd& wnd, WPARAM, LPARAM)
+{
+    (AfxHandlerTarget<pfn>(wnd).*pfn)();
+    return 0;
+}
+
+template <auto pfn> LRESULT AfxSig_hv(CWnd& wnd, WPARAM, LPARAM)
+{
+    return reinterpret_cast<LRESULT>((AfxHandlerTarget<pfn>(wnd).*pfn)());
+}
+
+template <auto pfn> LRESULT AfxSig_vD(CWnd& wnd, WPARAM wParam, LPARAM)
+{
+    (AfxHandlerTarget<pfn>(wnd).*pfn)(reinterpret_cast<HDROP>(wParam));
+    return 0;
+}
+
+// clang-format off
+#define DECLARE_MESSAGE_MAP()                                                                      \
+protected:                                                                                         \
+    static const AFX_MSGMAP* GetThisMessageMap();                                                  \
+    const AFX_MSGMAP* GetMessageMap() const override;
+
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                     \
+    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }              \
+    const AFX_MSGMAP* theClass::GetThisMessageMap()                                                \
+    {                                                                                              \
+        using ThisClass [[maybe_unused]] = theClass;                                               \
+        using TheBaseClass = baseClass;                                                            \
+        static const AFX_MSGMAP_ENTRY entries[] = {
+
+#define END_MESSAGE_MAP()                                                                          \
+            {0, 0, 0, nullptr}};                                                                   \
+        static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, entries};          \
+        return &messageMap;                                                                        \
+    }
+
+#define ON_WM_PAINT() {WM_PAINT, 0, 0, &AfxSig_vv<&ThisClass::OnPaint>},
+#define ON_WM_QUERYDRAGICON() {WM_QUERYDRAGICON, 0, 0, &AfxSig_hv<&ThisClass::OnQueryDragIcon>},
+#define ON_WM_DROPFILES() {WM_DROPFILES, 0, 0, &AfxSig_vD<&ThisClass::OnDropFiles>},
+// A command: code 0, as a button's click (BN_CLICKED) and Esc's IDCANCEL have.
+#define ON_COMMAND(id, memberFxn) {WM_COMMAND, 0, (id), &AfxSig_vv<&ThisClass::memberFxn>},
+#define ON_BN_CLICKED(id, memberFxn)                                                               \
+    {WM_COMMAND, BN_CLICKED, (id), &AfxSig_vv<&ThisClass::memberFxn>},
+// clang-format on
