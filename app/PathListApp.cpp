@@ -1,0 +1,18 @@
+#include "PathListApp.h"
+
+#include "CrtCodePage.h"
+#include "PathListDlg.h"
+
+CPathListApp theApp;
+
+BOOL CPathListApp::InitInstance()
+{
+    // The application object's construction has selected the ANSI code page
+    // for the runtime's multibyte routines, which this code page reads.
+    const CCrtCodePage codePage;
+    CPathListDlg dlg(codePage);
+    m_pMainWnd = &dlg;
+    dlg.DoModal();
+    // The main window is gone: no message loop to run, the process ends.
+    return FALSE;
+}
