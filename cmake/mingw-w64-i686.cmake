@@ -3,8 +3,10 @@ set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86)
 
 set(triple i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${triple}-gcc)
-set(CMAKE_CXX_COMPILER ${triple}-g++)
+# The POSIX-threads variant: GoogleTest needs std::mutex, which the win32
+# variant lacks.
+set(CMAKE_C_COMPILER ${triple}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${triple}-g++-posix)
 set(CMAKE_RC_COMPILER ${triple}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${triple})
