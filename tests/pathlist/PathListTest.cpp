@@ -1,5 +1,8 @@
 #include "PathList.h"
 #include "Cp932CodePage.h"
+#ifdef _WIN32
+#include "AnsiCrtCodePage.h"
+#endif
 
 #include <gtest/gtest.h>
 
@@ -174,6 +177,10 @@ TEST_P(PathListTest, CaseAndSeparatorModesAreIndependent)
 const CCp932CodePage builtInCp932;
 INSTANTIATE_TEST_SUITE_P(BuiltInCp932, PathListTest, testing::Values(&builtInCp932));
 
-// (Windows only: the same cases against the C runtime's rules are instantiated here.)
+#ifdef _WIN32
+// The same cases against the C runtime's rules for the ANSI code page.
+INSTANTIATE_TEST_SUITE_P(CrtAnsi, PathListTest,
+                         testing::Values<const CCodePage*>(&AnsiCrtCodePage()));
+#endif
 
 } // namespace
