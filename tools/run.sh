@@ -1,0 +1,23 @@
+#!/bin/sh
+# Builds Vexlo.exe and runs it under Wine, in the Japanese locale (code page
+# 932), on your X display. Installs what is missing first (needs root then).
+set -eu
+cd "$(dirname "$0")/.."
+if [ -z "${DISPLAY:-}" ]; then
+    echo "run: no X display (DISPLAY is not set); tools/screenshots.sh shows the program without one" >&2
+    exit 1
+fi
+tools/install-deps.sh
+
+cmake --preset windows >/dev/null
+cmake --build --preset windows --target Vexlo
+exe=$(find "$PWD/build/windows" -name Vexlo.exe -print -quit)
+
+. tools/wine-env.sh
+prefix=$PWD/build/windows/wineprefix
+# The Windows tests stop every Wine process of this prefix when they end:
+# wait for them, and keep them waiting while the program runs.
+exec 9>"$prefix.lock"
+flock -n 9 || { echo "run: waiting for the Windows tests to finish" >&2 && flock 9; }
+vexlo_wine_prefix "$prefix"
+exec wine "$exe"

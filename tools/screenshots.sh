@@ -1,0 +1,161 @@
+#!/bin/bash
+# Pictures of Vexlo at work, made without a display: builds the program and
+# the drop tool, runs Vexlo.exe under Wine (Japanese locale) on a private
+# headless X server, drops sample files on it as a Linux file manager would,
+# presses its buttons with the mouse and writes screenshots/*.png.
+# A bare X server has no window manager, so the pictures have no caption bars.
+set -eu
+cd "$(dirname "$0")/.."
+tools/install-deps.sh
+
+cmake --preset native >/dev/null
+cmake --build --preset native --target xdnd-drop
+cmake --preset windows >/dev/null
+cmake --build --preset windows --target Vexlo
+exe=$(find "$PWD/build/windows" -name Vexlo.exe -print -quit)
+drop=$PWD/build/native/tools/xdnd-drop
+shots=$PWD/screenshots
+
+. tools/wine-env.sh
+prefix=$PWD/build/windows/wineprefix
+# The Windows tests use this prefix too: take turns with them.
+exec 9>"$prefix.lock"
+flock 9
+vexlo_wine_prefix "$prefix"
+
+# The samples live on the prefix's drive C:, so that the paths read as they
+# would on Windows (C:\サンプル\...), the same on every run.
+samples=$prefix/drive_c/サンプル
+work=$(mktemp -d)
+cleanup() {
+    vexlo_end_display
+    rm -rf "$work" "$samples"
+}
+trap cleanup EXIT
+vexlo_private_display
+
+warnings=0 pictures=0
+warn() {
+    echo "screenshots: $*" >&2
+    warnings=$((warnings + 1))
+}
+
+# capture FILE WINDOW...: the screen rectangle that covers the windows.
+capture() {
+    local file=$1 left=99999 top=99999 right=0 bottom=0 X Y WIDTH HEIGHT WINDOW SCREEN
+    shift
+    for w; do
+        eval "$(xdotool getwindowgeometry --shell "$w")"
+        ((X < left)) && left=$X
+        ((Y < top)) && top=$Y
+        ((X + WIDTH > right)) && right=$((X + WIDTH))
+        ((Y + HEIGHT > bottom)) && bottom=$((Y + HEIGHT))
+    done
+    /usr/bin/import -window root -crop "$((right - left))x$((bottom - top))+$left+$top" +repage \
+        "ppm:$file"
+}
+
+# settle WINDOW...: waits until the windows look different from the last
+# settled picture and stay the same for a moment (Wine paints late).
+settle() {
+    local last=$work/last.ppm now=$work/now.ppm before=$work/before.ppm
+    rm -f "$before"
+    for _ in $(seq 50); do
+        sleep 0.2
+        capture "$now" "$@"
+        if ! cmp -s "$now" "$last" && cmp -s "$now" "$before"; then
+            mv "$now" "$last"
+            return
+        fi
+        mv "$now" "$before"
+    done
+    mv "$before" "$last"
+    warn "no change on the screen before picture $((pictures + 1))"
+}
+
+# shot NAME WINDOW...: writes screenshots/NAME.png once the windows settle.
+shot() {
+    local name=$1
+    shift
+    settle "$@"
+    /usr/bin/convert "$work/last.ppm" -strip "$shots/$name.png"
+    pictures=$((pictures + 1))
+    echo "screenshots: $name.png"
+}
+
+# press BUTTON: a mouse click on the middle of one of the dialog's buttons.
+# Their places in dialog units, as the dialog template lays them out; the
+# window is 183 x 101 units, so its size in pixels gives the scale.
+press() {
+    local row WINDOW X Y WIDTH HEIGHT SCREEN
+    case $1 in
+    copy) row=30 ;; case) row=44 ;; slash) row=58 ;; info) row=72 ;;
+    esac
+    eval "$(xdotool getwindowgeometry --shell "$dialog")"
+    xdotool mousemove --window "$dialog" $((162 * WIDTH / 183)) $(((row + 6) * HEIGHT / 101)) click 1
+}
+
+# popup: the id of the one other window of Vexlo on the screen, once up.
+popup() {
+    local w
+    for _ in $(seq 100); do
+        # Windows that vanish during the search make xdotool complain: ask again.
+        w=$(xdotool search --onlyvisible --class vexlo 2>/dev/null | grep -vx "$dialog" | head -1) || true
+        [ -n "$w" ] && echo "$w" && return
+        sleep 0.1
+    done
+    echo "screenshots: no window opened" >&2
+    return 1
+}
+
+# dismiss WINDOW: Enter on its default button; waits until it has gone.
+dismiss() {
+    xdotool windowfocus "$1" key Return
+    for _ in $(seq 100); do
+        xwininfo -id "$1" 2>/dev/null | grep -q IsViewable || return 0
+        sleep 0.1
+    done
+    warn "window $1 stayed open"
+}
+
+# Japanese names whose second byte in code page 932 is "\" (ソ, 表, 能) or a
+# letter (フ, ト, プ), mixed letter case, a space, two folders; and one drop
+# too many.
+rm -rf "$samples"
+mkdir -p "$samples/表計算" "$samples/My Photos" "$samples/100"
+touch "$samples/ReadMe.txt" "$samples/ソフト.txt" "$samples/能力.doc" "$samples/Backup.ZIP"
+for i in $(seq -w 1 100); do
+    touch "$samples/100/file$i.txt"
+done
+
+mkdir -p "$shots"
+rm -f "$shots"/[0-9]-*.png
+started=$SECONDS
+wine "$exe" &
+dialog=$(timeout 30 xdotool search --sync --onlyvisible --name Vexlo | head -1)
+[ -n "$dialog" ] || { echo "screenshots: Vexlo.exe opened no window" >&2 && exit 1; }
+shot 1-empty "$dialog"
+
+(cd "$samples" && "$drop" "$dialog" ReadMe.txt ソフト.txt 表計算 能力.doc "My Photos" Backup.ZIP)
+shot 2-dropped "$dialog"
+
+press case
+settle "$dialog"
+press slash
+shot 3-upper-slash "$dialog"
+
+press copy
+box=$(popup)
+shot 4-copy-confirm "$dialog" "$box"
+dismiss "$box" # OK: the list goes to the clipboard and stays selected
+
+(cd "$samples/100" && "$drop" "$dialog" file*.txt)
+box=$(popup)
+shot 5-too-many "$dialog" "$box"
+dismiss "$box"
+
+# Further pictures follow the same steps: press a button, take the window it
+# opens with popup, shoot it with the dialog, dismiss it.
+
+echo "screenshots: $pictures pictures in $((SECONDS - started)) s in $shots"
+[ "$warnings" -eq 0 ]
