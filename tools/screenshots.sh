@@ -87,6 +87,7 @@ shot() {
 # Their places in dialog units, as the dialog template lays them out; the
 # window is 183 x 101 units, so its size in pixels gives the scale.
 press() {
+    # shellcheck disable=SC2034 # xdotool sets all four, the click needs two
     local row WINDOW X Y WIDTH HEIGHT SCREEN
     case $1 in
     copy) row=30 ;; case) row=44 ;; slash) row=58 ;; info) row=72 ;;
