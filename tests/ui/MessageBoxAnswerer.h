@@ -1,0 +1,42 @@
+#pragma once
+
+#include <windows.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+// What a message box showed, seen as it opened.
+struct CMessageBoxSeen
+{
+    std::string strText; // ANSI code page bytes
+    std::string strCaption;
+    bool bHasOk;
+    bool bHasCancel;
+    HICON hIcon;
+    HWND hOwner;
+    bool bOwnerEnabled;
+};
+
+// While it lives, answers every message box this thread opens, as soon as
+// the box is activated, with the button nAnswer, and records what it showed.
+class CMessageBoxAnswerer
+{
+public:
+    explicit CMessageBoxAnswerer(int nAnswer);
+    ~CMessageBoxAnswerer();
+    CMessageBoxAnswerer(const CMessageBoxAnswerer&) = delete;
+    CMessageBoxAnswerer& operator=(const CMessageBoxAnswerer&) = delete;
+
+    void SetAnswer(int nAnswer) { m_nAnswer = nAnswer; }
+    const std::vector<CMessageBoxSeen>& Seen() const { return m_seen; }
+
+private:
+    static LRESULT CALLBACK CbtProc(int nCode, WPARAM wParam, LPARAM lParam);
+    void OnActivate(HWND hWnd);
+
+    int m_nAnswer;
+    HHOOK m_hHook;
+    std::set<HWND> m_answered;
+    std::vector<CMessageBoxSeen> m_seen;
+};
