@@ -4,13 +4,14 @@
 
 std::string AfxLoadString(UINT nID)
 {
-    // LoadStringA cannot report a length up front: grow until the text fits
-    // with room to spare.
+    // LoadStringA cannot report a length up front: grow until the text fits.
+    // A cut text can end one byte short of the buffer, where a double-byte
+    // character did not fit, so only two spare bytes prove it whole.
     std::string str(256, '\0');
     for (;;) {
-        const int nLength =
-            ::LoadStringA(AfxGetResourceHandle(), nID, &str[0], static_cast<int>(str.size()) + 1);
-        if (nLength < static_cast<int>(str.size())) {
+        const int nSize = static_cast<int>(str.size());
+        const int nLength = ::LoadStringA(AfxGetResourceHandle(), nID, &str[0], nSize + 1);
+        if (nLength < nSize - 1) {
             str.resize(nLength);
             return str;
         }
