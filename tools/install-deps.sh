@@ -3,7 +3,7 @@
 # Idempotent: does nothing that is already done. Installing needs root.
 set -eu
 
-packages="cmake ninja-build g++ libgtest-dev libbenchmark-dev clang
+packages="cmake ninja-build g++ libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
   g++-mingw-w64-i686 wine wine32:i386 xvfb x11-utils xdotool imagemagick libx11-dev
   locales fonts-ipafont-gothic"
 
