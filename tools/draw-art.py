@@ -22,7 +22,7 @@ LEGEND = {
     "K": 0,  # black: outlines, lines, lettering
     "O": 3,  # olive: shaded folder edges
     "N": 4,  # navy
-    "S": 7,  # silver: the dialog face
+    "S": 7,  # the dialog face (silver in the icon palette)
     "Y": 11,  # yellow: folder body
     "B": 12,  # blue
     "C": 14,  # cyan (light blue)
@@ -202,8 +202,13 @@ def info_header(width, height, image_size):
     return struct.pack("<IiiHHIIiiII", 40, width, height, 1, 4, 0, image_size, 0, 0, 16, 0)
 
 
-def palette_bytes():
-    return b"".join(bytes((b, g, r, 0)) for r, g, b in PALETTE)
+# A bitmap static cannot be transparent, so the bitmaps paint the dialog face
+# themselves: in the colour today's Windows gives it, not the old silver.
+BITMAP_PALETTE = PALETTE[:FACE] + [(0xF0, 0xF0, 0xF0)] + PALETTE[FACE + 1 :]
+
+
+def palette_bytes(palette):
+    return b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
 
 
 def check_size(grid, width, height):
@@ -214,7 +219,7 @@ def bmp(grid):
     width, height = len(grid[0]), len(grid)
     check_size(grid, width, height)
     bits = pixels_4bpp(indices(grid, FACE))
-    dib = info_header(width, height, len(bits)) + palette_bytes()
+    dib = info_header(width, height, len(bits)) + palette_bytes(BITMAP_PALETTE)
     offset = 14 + len(dib)
     return struct.pack("<2sIHHI", b"BM", offset + len(bits), 0, 0, offset) + dib + bits
 
@@ -227,7 +232,7 @@ def icon(grids):
         check_size(grid, size, size)
         bits = pixels_4bpp(indices(grid, 0)) + mask_1bpp(grid)
         # An icon image's header counts the colour and mask halves in its height.
-        images.append(info_header(size, 2 * size, len(bits)) + palette_bytes() + bits)
+        images.append(info_header(size, 2 * size, len(bits)) + palette_bytes(PALETTE) + bits)
     out = struct.pack("<HHH", 0, 1, len(images))
     offset = len(out) + 16 * len(images)
     for grid, image in zip(grids, images):
