@@ -1,5 +1,6 @@
 #include "PathListDlg.h"
 
+#include "InfoDlg.h"
 #include "PaintDC.h"
 #include "WinApp.h"
 #include "resource.h"
@@ -11,6 +12,7 @@ BEGIN_MESSAGE_MAP(CPathListDlg, CDialog)
     ON_WM_PAINT()
     ON_WM_QUERYDRAGICON()
     ON_WM_DROPFILES()
+    ON_BN_CLICKED(IDC_INFO, OnInfo)
     ON_BN_CLICKED(IDC_SLASH, OnSlash)
     ON_BN_CLICKED(IDC_CASE, OnCase)
     ON_BN_CLICKED(IDC_COPYALL, OnCopyAll)
@@ -72,6 +74,12 @@ void CPathListDlg::OnDropFiles(HDROP hDropInfo)
         AfxMessageBox(IDS_TOO_MANY, MB_OK);
     }
     ::DragFinish(hDropInfo);
+}
+
+void CPathListDlg::OnInfo()
+{
+    CInfoDlg dlg;
+    dlg.DoModal();
 }
 
 void CPathListDlg::OnSlash()

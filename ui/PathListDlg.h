@@ -18,6 +18,7 @@ protected:
     void OnPaint();
     HICON OnQueryDragIcon();
     void OnDropFiles(HDROP hDropInfo);
+    void OnInfo();
     void OnSlash();
     void OnCase();
     void OnCopyAll();
