@@ -43,7 +43,10 @@ LRESULT CALLBACK CMessageBoxAnswerer::CbtProc(int nCode, WPARAM wParam, LPARAM l
 
 void CMessageBoxAnswerer::OnActivate(HWND hWnd)
 {
-    if (!::GetDlgItem(hWnd, MSGBOX_IDTEXT) || !m_answered.insert(hWnd).second)
+    // Other dialogs may have statics numbered as the text is (-1): a message
+    // box has its icon control too.
+    if (!::GetDlgItem(hWnd, MSGBOX_IDTEXT) || !::GetDlgItem(hWnd, MSGBOX_IDICON) ||
+        !m_answered.insert(hWnd).second)
         return;
     const HWND hOwner = ::GetWindow(hWnd, GW_OWNER);
     m_seen.push_back(

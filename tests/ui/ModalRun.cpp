@@ -2,58 +2,121 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace {
 // Steps that make no progress for this long have hung the dialog (a box no
 // one answers): the run is torn down and the test fails.
 constexpr int HANG_TICKS = 1000;
 constexpr UINT TICK_MS = 10;
 
-struct CRun
+// Runs steps on a dialog from a thread timer, so from inside whatever modal
+// loop the thread is in. A run nested in a step of another (a dialog opened
+// over the first) has its own timer; the outer one waits out its step.
+class CDriver
 {
-    CDialog& dlg;
-    std::vector<Step> steps;
-    size_t nNext = 0;
-    bool bInStep = false;
-    int nIdleTicks = 0;
-};
-CRun* g_pRun = nullptr;
+public:
+    CDriver(std::function<HWND()> findDialog, std::vector<Step> steps)
+        : m_findDialog(std::move(findDialog)), m_steps(std::move(steps)),
+          m_nTimer(::SetTimer(NULL, 0, TICK_MS, OnTick))
+    {
+        s_drivers[m_nTimer] = this;
+    }
+    ~CDriver()
+    {
+        ::KillTimer(NULL, m_nTimer);
+        s_drivers.erase(m_nTimer);
+    }
+    CDriver(const CDriver&) = delete;
+    CDriver& operator=(const CDriver&) = delete;
 
-void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD)
-{
-    CRun& run = *g_pRun;
-    const HWND hDlg = run.dlg.m_hWnd;
-    if (run.bInStep || !hDlg)
-        return;
-    if (!::IsWindowVisible(hDlg) || !::IsWindowEnabled(hDlg)) {
-        if (++run.nIdleTicks < HANG_TICKS)
+    bool AllStepsRan() const { return m_nNext == m_steps.size(); }
+    bool EndedByTest() const { return m_bEndedByTest; }
+
+private:
+    static void CALLBACK OnTick(HWND, UINT, UINT_PTR nTimer, DWORD)
+    {
+        const auto it = s_drivers.find(nTimer);
+        if (it != s_drivers.end())
+            it->second->Tick();
+    }
+
+    void Tick()
+    {
+        if (m_bInStep || m_bEndedByTest)
             return;
-        ADD_FAILURE() << "the dialog stayed disabled or hidden; ending what is open over it";
-        const HWND hPopup = ::GetLastActivePopup(hDlg);
-        ::EndDialog(hPopup != hDlg ? hPopup : hDlg, IDCANCEL);
-        run.nIdleTicks = 0;
-        return;
+        const HWND hDlg = m_findDialog();
+        if (!hDlg || !::IsWindowVisible(hDlg) || !::IsWindowEnabled(hDlg)) {
+            if (++m_nIdleTicks < HANG_TICKS)
+                return;
+            ADD_FAILURE() << "the dialog stayed closed, disabled or hidden; ending what is open";
+            const HWND hPopup = hDlg ? ::GetLastActivePopup(hDlg) : NULL;
+            if (hPopup)
+                ::EndDialog(hPopup, IDCANCEL);
+            m_nIdleTicks = 0;
+            return;
+        }
+        m_nIdleTicks = 0;
+        if (AllStepsRan()) {
+            ::EndDialog(hDlg, ENDED_BY_TEST);
+            m_bEndedByTest = true;
+            return;
+        }
+        m_bInStep = true;
+        m_steps[m_nNext++](hDlg);
+        m_bInStep = false;
     }
-    run.nIdleTicks = 0;
-    if (run.nNext == run.steps.size()) {
-        ::EndDialog(hDlg, ENDED_BY_TEST);
-        return;
-    }
-    run.bInStep = true;
-    run.steps[run.nNext++](hDlg);
-    run.bInStep = false;
+
+    static std::map<UINT_PTR, CDriver*> s_drivers;
+
+    std::function<HWND()> m_findDialog;
+    std::vector<Step> m_steps;
+    size_t m_nNext = 0;
+    bool m_bInStep = false;
+    bool m_bEndedByTest = false;
+    int m_nIdleTicks = 0;
+    UINT_PTR m_nTimer;
+};
+std::map<UINT_PTR, CDriver*> CDriver::s_drivers;
+
+struct COwnedSearch
+{
+    HWND hOwner;
+    HWND hFound;
+};
+
+BOOL CALLBACK FindOwned(HWND hWnd, LPARAM lParam)
+{
+    auto& search = *reinterpret_cast<COwnedSearch*>(lParam);
+    if (::GetWindow(hWnd, GW_OWNER) != search.hOwner || !::IsWindowVisible(hWnd))
+        return TRUE;
+    search.hFound = hWnd;
+    return FALSE;
+}
+
+// The visible window of this thread that hOwner owns, if any.
+HWND FindOwnedWindow(HWND hOwner)
+{
+    COwnedSearch search = {hOwner, NULL};
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindOwned, reinterpret_cast<LPARAM>(&search));
+    return search.hFound;
 }
 } // namespace
 
 INT_PTR RunModal(CDialog& dlg, std::vector<Step> steps)
 {
-    CRun run{dlg, std::move(steps)};
-    g_pRun = &run;
-    const UINT_PTR nTimer = ::SetTimer(NULL, 0, TICK_MS, OnTick);
+    CDriver driver([&dlg] { return dlg.m_hWnd; }, std::move(steps));
     const INT_PTR nResult = dlg.DoModal();
-    ::KillTimer(NULL, nTimer);
-    g_pRun = nullptr;
-    EXPECT_EQ(run.nNext, run.steps.size()) << "the dialog ended before all steps ran";
+    EXPECT_TRUE(driver.AllStepsRan()) << "the dialog ended before all steps ran";
     return nResult;
+}
+
+bool RunModalOver(HWND hOwner, const std::function<void()>& open, std::vector<Step> steps)
+{
+    CDriver driver([hOwner] { return FindOwnedWindow(hOwner); }, std::move(steps));
+    open();
+    EXPECT_TRUE(driver.AllStepsRan()) << "no dialog opened, or it ended before all steps ran";
+    return !driver.EndedByTest();
 }
 
 std::string GetItemText(HWND hDlg, int nID)

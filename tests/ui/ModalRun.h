@@ -19,6 +19,11 @@ constexpr INT_PTR ENDED_BY_TEST = 0x7E57;
 // steps did not; returns what DoModal returned.
 INT_PTR RunModal(CDialog& dlg, std::vector<Step> steps);
 
+// Runs steps, in the same way, on the dialog that open() runs modally over
+// hOwner (a click on a button whose handler runs it). Returns whether the
+// dialog ended by itself rather than after the last step.
+bool RunModalOver(HWND hOwner, const std::function<void()>& open, std::vector<Step> steps);
+
 std::string GetItemText(HWND hDlg, int nID);
 void Click(HWND hDlg, int nID);
 // Posts a key press to the focused window, as the keyboard would.

@@ -1,3 +1,4 @@
+#include "Ansi.h"
 #include "Clipboard.h"
 #include "CrtCodePage.h"
 #include "DropFiles.h"
@@ -24,14 +25,6 @@ std::string Join(const Paths& paths)
     for (const auto& path : paths)
         strJoined += (strJoined.empty() ? "" : "\r\n") + path;
     return strJoined;
-}
-
-std::string Ansi(const wchar_t* pszText)
-{
-    std::string str(::WideCharToMultiByte(CP_ACP, 0, pszText, -1, NULL, 0, NULL, NULL), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, pszText, -1, &str[0], str.size(), NULL, NULL);
-    str.pop_back();
-    return str;
 }
 
 class PathListDlgTest : public ::testing::Test
@@ -279,6 +272,50 @@ TEST_F(PathListDlgTest, EndsOnExitWithOkAndOnEscOrCloseWithCancel)
                   ::PostMessageA(hDlg, WM_CLOSE, 0, 0);
               }}),
               IDCANCEL);
+}
+
+TEST_F(PathListDlgTest, InfoOpensCentredOverTheWindowAndClosingItAnyWayChangesNothing)
+{
+    const std::vector<Step> closings = {
+        [](HWND hInfo) { Click(hInfo, IDOK); },
+        [](HWND) { PostKey(VK_RETURN); },
+        [](HWND) { PostKey(VK_ESCAPE); },
+        [](HWND hInfo) { ::PostMessageA(hInfo, WM_SYSCOMMAND, SC_CLOSE, 0); },
+    };
+    for (const Step& close : closings) {
+        Run({[&](HWND hDlg) {
+            // Off the screen's centre, where a dialog centred on the screen
+            // would not be centred over the window.
+            ::SetWindowPos(hDlg, NULL, 150, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+            Drop(hDlg, Paths{"C:\\Dir\\a.txt", "C:\\Dir\\B.txt"});
+            Click(hDlg, IDC_CASE);
+            Click(hDlg, IDC_SLASH);
+
+            const bool bClosed = RunModalOver(
+                hDlg, [hDlg] { Click(hDlg, IDC_INFO); }, {[&](HWND hInfo) {
+                    EXPECT_EQ(::GetWindow(hInfo, GW_OWNER), hDlg);
+                    EXPECT_FALSE(::IsWindowEnabled(hDlg)) << "not modal";
+                    RECT rcDlg, rcInfo;
+                    ::GetWindowRect(hDlg, &rcDlg);
+                    ::GetWindowRect(hInfo, &rcInfo);
+                    EXPECT_NEAR(rcInfo.left + rcInfo.right, rcDlg.left + rcDlg.right, 1);
+                    EXPECT_NEAR(rcInfo.top + rcInfo.bottom, rcDlg.top + rcDlg.bottom, 1);
+                    close(hInfo);
+                }});
+            EXPECT_TRUE(bClosed);
+            EXPECT_TRUE(::IsWindowEnabled(hDlg));
+            EXPECT_TRUE(m_boxes.Seen().empty());
+
+            EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), "C:/DIR/A.TXT\r\nC:/DIR/B.TXT");
+            EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "2");
+            // Both modes go on from where they were: upper to lower case, and
+            // "/" back to "\".
+            Click(hDlg, IDC_CASE);
+            EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), "c:/dir/a.txt\r\nc:/dir/b.txt");
+            Click(hDlg, IDC_SLASH);
+            EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), "c:\\dir\\a.txt\r\nc:\\dir\\b.txt");
+        }});
+    }
 }
 
 TEST_F(PathListDlgTest, EveryPaintSetsTheCountLabelAgainMinimisedToo)

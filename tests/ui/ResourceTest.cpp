@@ -36,28 +36,31 @@ public:
         return value;
     }
 
-    // A name or a text: an ordinal (0xFFFF, number) or a NUL-terminated
-    // UTF-16 string; the standard control classes by their names.
+    // A name or a text: an ordinal (0xFFFF, number), read as "#number", or a
+    // NUL-terminated UTF-16 string.
     std::wstring ReadSz()
     {
         if (Peek() == 0xFFFF) {
             Read<WORD>();
-            const WORD nOrdinal = Read<WORD>();
-            switch (nOrdinal) {
-            case 0x80:
-                return L"button";
-            case 0x81:
-                return L"edit";
-            case 0x82:
-                return L"static";
-            default:
-                return L"#" + std::to_wstring(nOrdinal);
-            }
+            return L"#" + std::to_wstring(Read<WORD>());
         }
         std::wstring str;
         while (const WORD ch = Read<WORD>())
             str += static_cast<wchar_t>(ch);
         return str;
+    }
+
+    // A control's class; the standard ones by their names.
+    std::wstring ReadClass()
+    {
+        const std::wstring cls = ReadSz();
+        if (cls == L"#128")
+            return L"button";
+        if (cls == L"#129")
+            return L"edit";
+        if (cls == L"#130")
+            return L"static";
+        return cls;
     }
 
     void AlignToDword()
@@ -109,6 +112,35 @@ void PrintTo(const CControl& c, std::ostream* os)
         << std::dec << "}";
 }
 
+// The controls that follow a template's head; extended templates add a help
+// id, put the extended style first and widen the id.
+std::vector<CControl> ReadControls(CTemplateReader& in, WORD nControls, bool bExtended)
+{
+    std::vector<CControl> controls;
+    for (WORD i = 0; i < nControls; ++i) {
+        in.AlignToDword();
+        CControl c;
+        if (bExtended) {
+            EXPECT_EQ(in.Read<DWORD>(), 0u); // help id
+            c.dwExStyle = in.Read<DWORD>();
+            c.dwStyle = in.Read<DWORD>();
+        } else {
+            c.dwStyle = in.Read<DWORD>();
+            c.dwExStyle = in.Read<DWORD>();
+        }
+        c.x = in.Read<short>();
+        c.y = in.Read<short>();
+        c.cx = in.Read<short>();
+        c.cy = in.Read<short>();
+        c.nID = bExtended ? static_cast<int>(in.Read<DWORD>()) : in.Read<short>();
+        c.cls = in.ReadClass();
+        c.text = in.ReadSz();
+        EXPECT_EQ(in.Read<WORD>(), 0) << "creation data";
+        controls.push_back(c);
+    }
+    return controls;
+}
+
 TEST(ResourceTest, MainDialogTemplateIsExactlyTheDesignedOne)
 {
     const void* pTemplate = LoadJapanese(RT_DIALOG, IDD_PATHLIST_DIALOG);
@@ -151,24 +183,41 @@ TEST(ResourceTest, MainDialogTemplateIsExactlyTheDesignedOne)
         {IDC_COUNT, L"static", L"0", 166, 14, 12, 12,
          CHILD | SS_CENTER | SS_NOPREFIX | SS_CENTERIMAGE | WS_GROUP, 0},
     };
-    std::vector<CControl> actual;
-    for (WORD i = 0; i < nControls; ++i) {
-        in.AlignToDword();
-        CControl c;
-        EXPECT_EQ(in.Read<DWORD>(), 0u); // help id
-        c.dwExStyle = in.Read<DWORD>();
-        c.dwStyle = in.Read<DWORD>();
-        c.x = in.Read<short>();
-        c.y = in.Read<short>();
-        c.cx = in.Read<short>();
-        c.cy = in.Read<short>();
-        c.nID = static_cast<int>(in.Read<DWORD>());
-        c.cls = in.ReadSz();
-        c.text = in.ReadSz();
-        EXPECT_EQ(in.Read<WORD>(), 0) << "creation data";
-        actual.push_back(c);
-    }
-    EXPECT_EQ(actual, expected);
+    EXPECT_EQ(ReadControls(in, nControls, true), expected);
+}
+
+TEST(ResourceTest, InfoDialogTemplateIsExactlyTheDesignedOne)
+{
+    const void* pTemplate = LoadJapanese(RT_DIALOG, IDD_INFO);
+    ASSERT_TRUE(pTemplate);
+    CTemplateReader in(pTemplate);
+    EXPECT_EQ(in.Read<DWORD>(), 0x80C800C0u); // classic template: the style comes first
+    EXPECT_EQ(in.Read<DWORD>(), 0u);
+    const WORD nControls = in.Read<WORD>();
+    EXPECT_EQ(in.Read<short>(), 0);
+    EXPECT_EQ(in.Read<short>(), 0);
+    EXPECT_EQ(in.Read<short>(), 187);
+    EXPECT_EQ(in.Read<short>(), 115);
+    EXPECT_EQ(in.ReadSz(), L""); // menu
+    EXPECT_EQ(in.ReadSz(), L""); // window class
+    EXPECT_EQ(in.ReadSz(), L"Info/情報");
+    EXPECT_EQ(in.Read<WORD>(), 9); // points
+    EXPECT_EQ(in.ReadSz(), L"ＭＳ Ｐゴシック");
+
+    const DWORD CHILD = WS_CHILD | WS_VISIBLE;
+    const DWORD LABEL = CHILD | SS_LEFT | WS_GROUP;
+    const DWORD BOX = CHILD | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY | WS_TABSTOP;
+    const std::vector<CControl> expected = {
+        {IDOK, L"button", L"Exit", 162, 15, 20, 22, CHILD | BS_DEFPUSHBUTTON | WS_TABSTOP, 0},
+        {-1, L"static", L"1998.09.07 : Oskenbrat", 30, 14, 118, 8, LABEL, 0},
+        {-1, L"static", L"Drumvalex : 「Vexlo Ver1.0」", 30, 4, 96, 8, LABEL, 0},
+        {IDC_INFO_TEXT, L"edit", L"", 4, 56, 178, 56, BOX | WS_BORDER | WS_VSCROLL, 0},
+        {IDC_INFO_HIDDEN, L"edit", L"", 30, 44, 130, 10, BOX, 0},
+        {-1, L"static", L"このプログラムに関する", 30, 24, 72, 8, LABEL, 0},
+        {-1, L"static", L"苦情・問い合わせは、こちのアドレスまで。", 38, 34, 122, 8, LABEL, 0},
+        {-1, L"static", L"#128", 7, 15, 20, 20, CHILD | SS_ICON, 0},
+    };
+    EXPECT_EQ(ReadControls(in, nControls, false), expected);
 }
 
 TEST(ResourceTest, StringsAreJapaneseAndExact)
