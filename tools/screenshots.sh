@@ -96,6 +96,15 @@ press() {
     xdotool mousemove --window "$dialog" $((162 * WIDTH / 183)) $(((row + 6) * HEIGHT / 101)) click 1
 }
 
+# click_hidden_box INFO: a mouse click into the info dialog's one-line box,
+# at 30, 44 (130 x 10) in a window of 187 x 115 dialog units.
+click_hidden_box() {
+    # shellcheck disable=SC2034 # xdotool sets all four, the click needs two
+    local WINDOW X Y WIDTH HEIGHT SCREEN
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    xdotool windowfocus "$1" mousemove --window "$1" $((40 * WIDTH / 187)) $((49 * HEIGHT / 115)) click 1
+}
+
 # popup: the id of the one other window of Vexlo on the screen, once up.
 popup() {
     local w
@@ -154,6 +163,15 @@ dismiss "$box" # OK: the list goes to the clipboard and stays selected
 box=$(popup)
 shot 5-too-many "$dialog" "$box"
 dismiss "$box"
+
+press info
+info=$(popup)
+shot 6-info "$dialog" "$info"
+# The small box shows one line at a time: the caret brings the others in.
+click_hidden_box "$info"
+xdotool key Down Down
+shot 7-info-hidden "$dialog" "$info"
+dismiss "$info"
 
 # Further pictures follow the same steps: press a button, take the window it
 # opens with popup, shoot it with the dialog, dismiss it.
