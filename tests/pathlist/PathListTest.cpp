@@ -82,6 +82,10 @@ TEST_P(PathListTest, TakesNinetyNineItems)
     ASSERT_TRUE(Drop(paths));
     EXPECT_EQ(list.GetPaths(), expected);
     EXPECT_STREQ(list.GetCountText(), "99");
+
+    // Fewer digits than before: the old second digit must not show through.
+    ASSERT_TRUE(Drop({"C:\\one"}));
+    EXPECT_STREQ(list.GetCountText(), "1");
 }
 
 // A refused drop leaves everything as the window still shows it.
