@@ -179,12 +179,19 @@ TEST_P(PathListTest, CaseAndSeparatorModesAreIndependent)
 }
 
 const CCp932CodePage builtInCp932;
-INSTANTIATE_TEST_SUITE_P(BuiltInCp932, PathListTest, testing::Values(&builtInCp932));
+// One code page per instantiation, which its prefix names: a readable suffix
+// in place of the pointer's value.
+std::string RulesSuffix(const testing::TestParamInfo<const CCodePage*>&)
+{
+    return "Rules";
+}
+
+INSTANTIATE_TEST_SUITE_P(BuiltInCp932, PathListTest, testing::Values(&builtInCp932), RulesSuffix);
 
 #ifdef _WIN32
 // The same cases against the C runtime's rules for the ANSI code page.
 INSTANTIATE_TEST_SUITE_P(CrtAnsi, PathListTest,
-                         testing::Values<const CCodePage*>(&AnsiCrtCodePage()));
+                         testing::Values<const CCodePage*>(&AnsiCrtCodePage()), RulesSuffix);
 #endif
 
 } // namespace
