@@ -1,0 +1,19 @@
+# Keeps a Windows program small: its code optimised for size and without
+# exceptions (see app/NoExceptions.cpp), unused code dropped, the result
+# stripped. As C++20, libstdc++ compiles std::string into the program rather
+# than linking its prebuilt copy, which is built with exceptions and so would
+# bring the unwinder back.
+
+# Every library and object of the program.
+function(vexlo_small_code)
+    foreach(target IN LISTS ARGN)
+        target_compile_options(${target} PRIVATE -Os -fno-exceptions -ffunction-sections -fdata-sections)
+        set_target_properties(${target} PROPERTIES CXX_STANDARD 20)
+    endforeach()
+endfunction()
+
+# The executable itself.
+function(vexlo_small_executable target)
+    vexlo_small_code(${target})
+    target_link_options(${target} PRIVATE -Wl,--gc-sections -s)
+endfunction()
