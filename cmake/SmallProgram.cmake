@@ -4,8 +4,12 @@
 # than linking its prebuilt copy, which is built with exceptions and so would
 # bring the unwinder back.
 
-# Every library and object of the program.
+# Every library and object of the program. With GCC and libstdc++ only: MSVC's
+# MinSizeRel already optimises for size and drops unused code.
 function(vexlo_small_code)
+    if(MSVC)
+        return()
+    endif()
     foreach(target IN LISTS ARGN)
         target_compile_options(${target} PRIVATE -Os -fno-exceptions -ffunction-sections -fdata-sections)
         set_target_properties(${target} PROPERTIES CXX_STANDARD 20)
@@ -15,5 +19,8 @@ endfunction()
 # The executable itself.
 function(vexlo_small_executable target)
     vexlo_small_code(${target})
+    if(MSVC)
+        return()
+    endif()
     target_link_options(${target} PRIVATE -Wl,--gc-sections -s)
 endfunction()
