@@ -200,21 +200,9 @@ TEST_F(InfoDlgTest, TabGoesFromExitThroughBothBoxesAndBackShowingTheLastHiddenLi
 
 TEST_F(InfoDlgTest, EndsWithOkOnEnterOrExitAndWithCancelOnEscOrCloseBox)
 {
-    EXPECT_EQ(Run({[](HWND) {
-                  PostKey(VK_RETURN);
-              }}),
-              IDOK);
-    EXPECT_EQ(Run({[](HWND hDlg) {
-                  Click(hDlg, IDOK);
-              }}),
-              IDOK);
-    EXPECT_EQ(Run({[](HWND) {
-                  PostKey(VK_ESCAPE);
-              }}),
-              IDCANCEL);
-    EXPECT_EQ(Run({[](HWND hDlg) {
-                  ::PostMessageA(hDlg, WM_SYSCOMMAND, SC_CLOSE, 0);
-              }}),
-              IDCANCEL);
+    EXPECT_EQ(Run({Pressing(VK_RETURN)}), IDOK);
+    EXPECT_EQ(Run({Clicking(IDOK)}), IDOK);
+    EXPECT_EQ(Run({Pressing(VK_ESCAPE)}), IDCANCEL);
+    EXPECT_EQ(Run({ClosingByCloseBox()}), IDCANCEL);
 }
 } // namespace

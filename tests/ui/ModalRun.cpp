@@ -138,3 +138,24 @@ void PostKey(UINT nVirtKey)
     ::PostMessageA(hFocus, WM_KEYDOWN, nVirtKey, 1);
     ::PostMessageA(hFocus, WM_KEYUP, nVirtKey, 0xC0000001);
 }
+
+Step Pressing(UINT nVirtKey)
+{
+    return [nVirtKey](HWND) {
+        PostKey(nVirtKey);
+    };
+}
+
+Step Clicking(int nID)
+{
+    return [nID](HWND hDlg) {
+        Click(hDlg, nID);
+    };
+}
+
+Step ClosingByCloseBox()
+{
+    return [](HWND hDlg) {
+        ::PostMessageA(hDlg, WM_SYSCOMMAND, SC_CLOSE, 0);
+    };
+}

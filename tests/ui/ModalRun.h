@@ -28,3 +28,9 @@ std::string GetItemText(HWND hDlg, int nID);
 void Click(HWND hDlg, int nID);
 // Posts a key press to the focused window, as the keyboard would.
 void PostKey(UINT nVirtKey);
+
+// The user's acts as whole steps, for tests that only end a dialog one way or
+// another: a key press, a button's click, the caption's close box.
+Step Pressing(UINT nVirtKey);
+Step Clicking(int nID);
+Step ClosingByCloseBox();
