@@ -47,15 +47,21 @@ struct CResourceUse
     DWORD nUserObjects;
 };
 
-// Wine leaves GetGuiResources unimplemented (0, ERROR_CALL_NOT_IMPLEMENTED).
-// There GDI handles index the process's own table and are taken in their
-// 16-bit form too: count the live ones.
-DWORD CountGdiObjects()
+// Wine leaves GetGuiResources unimplemented (0, ERROR_CALL_NOT_IMPLEMENTED):
+// there the objects are counted another way.
+DWORD GuiResources(DWORD uiFlags, DWORD (*countOtherwise)())
 {
     ::SetLastError(ERROR_SUCCESS);
-    const DWORD nCount = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+    const DWORD nCount = ::GetGuiResources(::GetCurrentProcess(), uiFlags);
     if (nCount || ::GetLastError() != ERROR_CALL_NOT_IMPLEMENTED)
         return nCount;
+    return countOtherwise();
+}
+
+// GDI handles index the process's own table and are taken in their 16-bit
+// form too: count the live ones.
+DWORD CountLiveGdiHandles()
+{
     DWORD nLive = 0;
     for (UINT_PTR nIndex = 1; nIndex <= 0xFFFF; ++nIndex)
         if (::GetObjectType(reinterpret_cast<HGDIOBJ>(nIndex)))
@@ -63,23 +69,26 @@ DWORD CountGdiObjects()
     return nLive;
 }
 
-BOOL CALLBACK CountWindow(HWND hWnd, LPARAM lParam)
+BOOL CALLBACK CountWindow(HWND, LPARAM lParam)
 {
     ++*reinterpret_cast<DWORD*>(lParam);
-    ::EnumChildWindows(hWnd, CountWindow, lParam);
     return TRUE;
 }
 
-// Where GetGuiResources is unimplemented, the USER objects a dialog can leak
-// are counted as the windows of this thread, their children included.
-DWORD CountUserObjects()
+BOOL CALLBACK CountWindowAndDescendants(HWND hWnd, LPARAM lParam)
 {
-    ::SetLastError(ERROR_SUCCESS);
-    const DWORD nCount = ::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS);
-    if (nCount || ::GetLastError() != ERROR_CALL_NOT_IMPLEMENTED)
-        return nCount;
+    CountWindow(hWnd, lParam);
+    ::EnumChildWindows(hWnd, CountWindow, lParam); // every descendant, not only children
+    return TRUE;
+}
+
+// The USER objects a dialog can leak: the windows of this thread, their
+// descendants included.
+DWORD CountThreadWindows()
+{
     DWORD nWindows = 0;
-    ::EnumThreadWindows(::GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&nWindows));
+    ::EnumThreadWindows(::GetCurrentThreadId(), CountWindowAndDescendants,
+                        reinterpret_cast<LPARAM>(&nWindows));
     return nWindows;
 }
 
@@ -88,7 +97,9 @@ CResourceUse MeasureResourceUse()
     PROCESS_MEMORY_COUNTERS counters = {};
     counters.cb = sizeof counters;
     ::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters);
-    return {counters.PagefileUsage, counters.WorkingSetSize, CountGdiObjects(), CountUserObjects()};
+    return {counters.PagefileUsage, counters.WorkingSetSize,
+            GuiResources(GR_GDIOBJECTS, CountLiveGdiHandles),
+            GuiResources(GR_USEROBJECTS, CountThreadWindows)};
 }
 
 long GrowthKiB(SIZE_T nBefore, SIZE_T nAfter)
