@@ -1,19 +1,4 @@
-# Cross-compiles for 32-bit Windows with Debian's mingw-w64.
-set(CMAKE_SYSTEM_NAME Windows)
+# The 32-bit Windows program.
 set(CMAKE_SYSTEM_PROCESSOR x86)
-
 set(triple i686-w64-mingw32)
-# The POSIX-threads variant: GoogleTest needs std::mutex, which the win32
-# variant lacks.
-set(CMAKE_C_COMPILER ${triple}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${triple}-g++-posix)
-set(CMAKE_RC_COMPILER ${triple}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${triple})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# The program must need no DLL beyond Windows' own.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)

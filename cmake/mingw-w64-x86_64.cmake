@@ -1,0 +1,4 @@
+# The same program built for 64-bit Windows.
+set(CMAKE_SYSTEM_PROCESSOR AMD64)
+set(triple x86_64-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
