@@ -1,11 +1,14 @@
 #!/bin/sh
 # Brings, from Debian's packages only, everything the builds and tests need.
 # Idempotent: does nothing that is already done. Installing needs root.
+# 32-bit Wine only where the machine runs 32-bit code; 64-bit Wine everywhere.
 set -eu
+. "$(dirname "$0")/wine-env.sh"
 
 packages="cmake ninja-build g++ libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
-  g++-mingw-w64-i686 wine wine32:i386 xvfb x11-utils xdotool imagemagick libx11-dev
-  locales fonts-ipafont-gothic"
+  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 xvfb x11-utils xdotool
+  imagemagick libx11-dev locales fonts-ipafont-gothic"
+vexlo_runs_32bit && packages="$packages wine32:i386"
 
 missing=
 for p in $packages; do
@@ -22,7 +25,9 @@ fi
 
 if [ -n "$missing" ]; then
     echo "install-deps: installing$missing"
-    dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+    case $missing in
+    *:i386*) dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386 ;;
+    esac
     apt-get update -qq
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing >/dev/null
 fi

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Builds Vexlo.exe and runs it under Wine, in the Japanese locale (code page
-# 932), on your X display. Installs what is missing first (needs root then).
+# 932), on your X display: the 32-bit program, or the 64-bit build where this
+# machine runs no 32-bit code. Installs what is missing first (needs root then).
 set -eu
 cd "$(dirname "$0")/.."
 if [ -z "${DISPLAY:-}" ]; then
@@ -8,16 +9,16 @@ if [ -z "${DISPLAY:-}" ]; then
     exit 1
 fi
 tools/install-deps.sh
-
-cmake --preset windows >/dev/null
-cmake --build --preset windows --target Vexlo
-exe=$(find "$PWD/build/windows" -name Vexlo.exe -print -quit)
-
 . tools/wine-env.sh
-prefix=$PWD/build/windows/wineprefix
+vexlo_pick_build run
+
+cmake --preset $VEXLO_PRESET >/dev/null
+cmake --build --preset $VEXLO_PRESET --target Vexlo
+exe=$PWD/build/$VEXLO_PRESET/app/Vexlo.exe
+prefix=$PWD/build/$VEXLO_PRESET/wineprefix
 # The Windows tests stop every Wine process of this prefix when they end:
 # wait for them, and keep them waiting while the program runs.
 exec 9>"$prefix.lock"
 flock -n 9 || { echo "run: waiting for the Windows tests to finish" >&2 && flock 9; }
-vexlo_wine_prefix "$prefix"
-exec wine "$exe"
+vexlo_wine_prefix $VEXLO_WINEARCH "$prefix"
+exec "$WINE" "$exe"

@@ -7,21 +7,22 @@
 set -eu
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
+. tools/wine-env.sh
+vexlo_pick_build screenshots
 
 cmake --preset native >/dev/null
 cmake --build --preset native --target xdnd-drop
-cmake --preset windows >/dev/null
-cmake --build --preset windows --target Vexlo
-exe=$(find "$PWD/build/windows" -name Vexlo.exe -print -quit)
+cmake --preset $VEXLO_PRESET >/dev/null
+cmake --build --preset $VEXLO_PRESET --target Vexlo
+exe=$PWD/build/$VEXLO_PRESET/app/Vexlo.exe
 drop=$PWD/build/native/tools/xdnd-drop
 shots=$PWD/screenshots
 
-. tools/wine-env.sh
-prefix=$PWD/build/windows/wineprefix
+prefix=$PWD/build/$VEXLO_PRESET/wineprefix
 # The Windows tests use this prefix too: take turns with them.
 exec 9>"$prefix.lock"
 flock 9
-vexlo_wine_prefix "$prefix"
+vexlo_wine_prefix $VEXLO_WINEARCH "$prefix"
 
 # The samples live on the prefix's drive C:, so that the paths read as they
 # would on Windows (C:\サンプル\...), the same on every run.
@@ -141,7 +142,7 @@ done
 mkdir -p "$shots"
 rm -f "$shots"/[0-9]-*.png
 started=$SECONDS
-wine "$exe" &
+"$WINE" "$exe" &
 dialog=$(timeout 30 xdotool search --sync --onlyvisible --name Vexlo | head -1)
 [ -n "$dialog" ] || { echo "screenshots: Vexlo.exe opened no window" >&2 && exit 1; }
 shot 1-empty "$dialog"

@@ -1,21 +1,58 @@
-# Sourced by the scripts that start Windows programs: a quiet 32-bit Wine in
-# the Japanese locale (code page 932), with a prefix made once and reused.
-# vexlo_wine_prefix PREFIX: exports the environment and creates PREFIX if new.
+# Sourced by the scripts that start Windows programs: a quiet Wine, 32- or
+# 64-bit, in the Japanese locale (code page 932), with a prefix made once and
+# reused.
 
+# vexlo_runs_32bit: whether this machine runs 32-bit x86 programs. Some
+# kernels refuse them ("Exec format error"), and then 32-bit Wine cannot
+# start; the kernel's version does not tell, so run one: 96 bytes of ELF
+# that exit with 42. VEXLO_NO_32BIT=1 makes the scripts act as on a machine
+# without 32-bit code.
+vexlo_runs_32bit() {
+    [ "${VEXLO_NO_32BIT:-}" = 1 ] && return 1
+    probe=$(dirname "$0")/../build/.probe-i386
+    mkdir -p "$(dirname "$probe")"
+    printf '\177ELF\001\001\001\000\000\000\000\000\000\000\000\000\002\000\003\000\001\000\000\000\124\200\004\010\064\000\000\000\000\000\000\000\000\000\000\000\064\000\040\000\001\000\000\000\000\000\000\000\001\000\000\000\000\000\000\000\000\200\004\010\000\200\004\010\140\000\000\000\140\000\000\000\005\000\000\000\000\020\000\000\270\001\000\000\000\273\052\000\000\000\315\200' >"$probe"
+    chmod +x "$probe"
+    "$probe" 2>/dev/null
+    [ $? -eq 42 ]
+}
+
+# vexlo_pick_build WHO: the build that runs here, in VEXLO_PRESET and
+# VEXLO_WINEARCH: the 32-bit program where the machine runs 32-bit code,
+# else the 64-bit build; says which in one line, starting with WHO.
+vexlo_pick_build() {
+    if vexlo_runs_32bit; then
+        VEXLO_PRESET=windows VEXLO_WINEARCH=win32
+        echo "$1: running the 32-bit build" >&2
+    else
+        VEXLO_PRESET=windows64 VEXLO_WINEARCH=win64
+        echo "$1: running the 64-bit build, as this machine runs no 32-bit code" >&2
+    fi
+}
+
+# vexlo_wine_prefix ARCH PREFIX: exports the environment of a win32 or win64
+# PREFIX, WINE (the loader, for "$WINE" program args) and WINESERVER, and
+# creates PREFIX if new. Debian's `wine` launcher always takes the 32-bit
+# loader when it is installed: name the loaders themselves.
 vexlo_wine_prefix() {
-    export WINEPREFIX="$1" WINEARCH=win32 WINEDEBUG=-all
+    case $1 in
+    win32) WINE=/usr/lib/wine/wine WINESERVER=/usr/lib/wine/wineserver32 ;;
+    win64) WINE=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64 ;;
+    *) echo "vexlo_wine_prefix: no such Wine: $1" >&2 && return 1 ;;
+    esac
+    export WINEARCH=$1 WINEPREFIX="$2" WINELOADER=$WINE WINESERVER WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=ja_JP.UTF-8
     [ -f "$WINEPREFIX/.vexlo-ready" ] && return 0
     mkdir -p "$(dirname "$WINEPREFIX")"
-    wineboot -i >/dev/null 2>&1
+    "$WINE" wineboot -i >/dev/null 2>&1
     # The dialogs ask for fonts Windows has and Linux lacks: name the IPA fonts.
     for face in "ＭＳ Ｐゴシック" "MS PGothic" "MS UI Gothic"; do
-        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d IPAPGothic /f >/dev/null 2>&1
+        "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d IPAPGothic /f >/dev/null 2>&1
     done
     for face in "ＭＳ ゴシック" "MS Gothic"; do
-        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d IPAGothic /f >/dev/null 2>&1
+        "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d IPAGothic /f >/dev/null 2>&1
     done
-    wineserver -w
+    "$WINESERVER" -w
     touch "$WINEPREFIX/.vexlo-ready"
 }
 
@@ -34,7 +71,7 @@ vexlo_private_display() {
 }
 
 vexlo_end_display() {
-    wineserver -k 2>/dev/null || true
+    "$WINESERVER" -k 2>/dev/null || true
     [ -n "${VEXLO_XVFB_PID:-}" ] && kill "$VEXLO_XVFB_PID" 2>/dev/null
     wait "$VEXLO_XVFB_PID" 2>/dev/null || true
 }
