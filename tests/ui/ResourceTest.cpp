@@ -11,9 +11,29 @@
 namespace {
 const WORD JAPANESE = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);
 
+// The program file whose resources are read: this test program, which links
+// the program's resources, or the one VEXLO_RESOURCE_MODULE names (the 32-bit
+// program, read as data by the 64-bit tests where it cannot run).
+std::wstring ResourceModulePath()
+{
+    wchar_t szPath[MAX_PATH];
+    if (::GetEnvironmentVariableW(L"VEXLO_RESOURCE_MODULE", szPath, MAX_PATH))
+        return szPath;
+    ::GetModuleFileNameW(NULL, szPath, MAX_PATH);
+    return szPath;
+}
+
+HMODULE ResourceModule()
+{
+    static const HMODULE hModule =
+        ::LoadLibraryExW(ResourceModulePath().c_str(), NULL,
+                         LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    return hModule;
+}
+
 const void* LoadJapanese(LPCSTR lpType, UINT nID, DWORD* pnSize = nullptr)
 {
-    const HMODULE hModule = ::GetModuleHandleA(NULL);
+    const HMODULE hModule = ResourceModule();
     const HRSRC hResource = ::FindResourceExA(hModule, lpType, MAKEINTRESOURCEA(nID), JAPANESE);
     if (!hResource)
         return nullptr;
@@ -226,7 +246,7 @@ TEST(ResourceTest, StringsAreJapaneseAndExact)
     const auto load = [](UINT nID) {
         const wchar_t* pText = nullptr;
         const int nLength =
-            ::LoadStringW(::GetModuleHandleA(NULL), nID, reinterpret_cast<LPWSTR>(&pText), 0);
+            ::LoadStringW(ResourceModule(), nID, reinterpret_cast<LPWSTR>(&pText), 0);
         return std::wstring(pText, nLength);
     };
     EXPECT_EQ(load(IDS_CONFIRM_COPY),
@@ -257,11 +277,10 @@ TEST(ResourceTest, ImagesHaveTheirSizes)
 
 TEST(ResourceTest, VersionResourceDescribesTheProgram)
 {
-    char szPath[MAX_PATH];
-    ::GetModuleFileNameA(NULL, szPath, MAX_PATH);
-    std::vector<BYTE> data(::GetFileVersionInfoSizeA(szPath, NULL));
+    const std::wstring path = ResourceModulePath();
+    std::vector<BYTE> data(::GetFileVersionInfoSizeW(path.c_str(), NULL));
     ASSERT_FALSE(data.empty());
-    ASSERT_TRUE(::GetFileVersionInfoA(szPath, 0, data.size(), data.data()));
+    ASSERT_TRUE(::GetFileVersionInfoW(path.c_str(), 0, data.size(), data.data()));
     EXPECT_TRUE(LoadJapanese(RT_VERSION, 1));
 
     VS_FIXEDFILEINFO* pFixed = nullptr;
