@@ -1,7 +1,7 @@
-#include "PathListApp.h"
+#include "app/PathListApp.h"
 
-#include "CrtCodePage.h"
-#include "PathListDlg.h"
+#include "app/PathListDlg.h"
+#include "pathlist/CrtCodePage.h"
 
 CPathListApp theApp;
 

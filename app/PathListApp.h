@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WinApp.h"
+#include "afx/WinApp.h"
 
 // The application: runs the main dialog modally as its main window, and ends
 // when the dialog does.

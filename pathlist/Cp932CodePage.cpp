@@ -1,4 +1,4 @@
-#include "Cp932CodePage.h"
+#include "pathlist/Cp932CodePage.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -12,7 +12,7 @@ struct CaseChange
     std::uint16_t to;
 };
 
-#include "Cp932CaseTable.inc"
+#include "pathlist/Cp932CaseTable.inc"
 
 template <std::size_t N> constexpr std::size_t CountLeadBytes(const CaseChange (&changes)[N])
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CodePage.h"
+#include "pathlist/CodePage.h"
 
 // Code page 932, Japanese Shift_JIS as Windows has it, built in so that the
 // path list runs and is tested where the C runtime has no such code page.

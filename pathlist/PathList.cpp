@@ -1,4 +1,4 @@
-#include "PathList.h"
+#include "pathlist/PathList.h"
 
 #include <charconv>
 
@@ -49,13 +49,13 @@ void CPathList::ToggleSlashes()
     m_nSlashMode = m_nSlashMode == SLASH_AS_GIVEN ? SLASH_FORWARD : SLASH_AS_GIVEN;
 }
 
-int CPathList::CycleCase()
+CPathList::CaseMode CPathList::CycleCase()
 {
-    m_nCaseMode = (m_nCaseMode + 1) % 3;
+    m_nCaseMode = static_cast<CaseMode>((m_nCaseMode + 1) % 3);
     return m_nCaseMode;
 }
 
-std::string CPathList::GetDisplayText(int nCaseMode) const
+std::string CPathList::GetDisplayText(CaseMode nCaseMode) const
 {
     std::string text = m_strPaths;
     if (nCaseMode == CASE_UPPER)

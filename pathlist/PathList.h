@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CodePage.h"
+#include "pathlist/CodePage.h"
 
 #include <functional>
 #include <string>
@@ -13,12 +13,12 @@ class CPathList
 public:
     static constexpr unsigned MAX_DROP_COUNT = 99;
 
-    enum SlashMode
+    enum SlashMode : int
     {
         SLASH_AS_GIVEN = 0,
         SLASH_FORWARD = 1
     };
-    enum CaseMode
+    enum CaseMode : int
     {
         CASE_AS_STORED = 0,
         CASE_UPPER = 1,
@@ -41,21 +41,21 @@ public:
     void ToggleSlashes();
 
     // Advances the case mode: as stored, upper, lower, and round again.
-    int CycleCase();
+    CaseMode CycleCase();
 
     // A copy of the list in the letter case that `nCaseMode` names; the list
     // itself keeps the case the shell gave it.
-    std::string GetDisplayText(int nCaseMode) const;
+    std::string GetDisplayText(CaseMode nCaseMode) const;
 
     const std::string& GetPaths() const { return m_strPaths; }
     const char* GetCountText() const { return m_szCount; }
-    int GetSlashMode() const { return m_nSlashMode; }
-    int GetCaseMode() const { return m_nCaseMode; }
+    SlashMode GetSlashMode() const { return m_nSlashMode; }
+    CaseMode GetCaseMode() const { return m_nCaseMode; }
 
 private:
     const CCodePage& m_codePage;
     std::string m_strPaths;
     char m_szCount[8] = "0";
-    int m_nSlashMode = SLASH_AS_GIVEN;
-    int m_nCaseMode = CASE_AS_STORED;
+    SlashMode m_nSlashMode = SLASH_AS_GIVEN;
+    CaseMode m_nCaseMode = CASE_AS_STORED;
 };

@@ -7,14 +7,15 @@
  * Exits 0 once the target reports the drop finished, 1 if it refuses, does
  * not answer within the timeout, or an argument is wrong. */
 
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
-#include <sys/select.h>
 #include <time.h>
 #include <unistd.h>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <sys/select.h>
 
 enum
 {

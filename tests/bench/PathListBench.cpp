@@ -4,8 +4,8 @@
 //
 // The argument is the length of each of the 99 paths a drop carries, so the
 // list is about 4 KB, 40 KB and 400 KB.
-#include "Cp932CodePage.h"
-#include "PathList.h"
+#include "pathlist/Cp932CodePage.h"
+#include "pathlist/PathList.h"
 
 #include <benchmark/benchmark.h>
 
@@ -169,7 +169,7 @@ void BM_ToggleSlashes_Baseline(benchmark::State& state)
 void BM_GetDisplayText(benchmark::State& state)
 {
     const CLoadedList loaded(state.range(1));
-    const int nCaseMode = static_cast<int>(state.range(0));
+    const auto nCaseMode = static_cast<CPathList::CaseMode>(state.range(0));
     for (auto _ : state)
         benchmark::DoNotOptimize(loaded.list.GetDisplayText(nCaseMode).data());
     Report(state, loaded.list.GetPaths().size());
@@ -178,7 +178,7 @@ void BM_GetDisplayText(benchmark::State& state)
 void BM_GetDisplayText_Baseline(benchmark::State& state)
 {
     const std::string text = CLoadedList(state.range(1)).list.GetPaths();
-    const int nCaseMode = static_cast<int>(state.range(0));
+    const auto nCaseMode = static_cast<CPathList::CaseMode>(state.range(0));
     const char first = nCaseMode == CPathList::CASE_UPPER ? 'a' : 'A';
     for (auto _ : state) {
         std::string copy = text;

@@ -8,8 +8,8 @@
 //   'a' (1)  press the letter-case button
 //   'r' (2)  refused drop: one byte, 0 for a count of 100, more for larger ones
 //   's' (3)  press the separator button
-#include "Cp932CodePage.h"
-#include "PathList.h"
+#include "pathlist/Cp932CodePage.h"
+#include "pathlist/PathList.h"
 
 #include <climits>
 #include <cstdint>
@@ -235,7 +235,7 @@ private:
             REQUIRE(!IsSingleByteAt(starts, i) || paths[i] != absent);
 
         REQUIRE(m_list.GetDisplayText(CPathList::CASE_AS_STORED) == paths);
-        for (int nCaseMode : {CPathList::CASE_UPPER, CPathList::CASE_LOWER}) {
+        for (CPathList::CaseMode nCaseMode : {CPathList::CASE_UPPER, CPathList::CASE_LOWER}) {
             const std::string shown = m_list.GetDisplayText(nCaseMode);
             REQUIRE(shown.size() == paths.size());
             // A character changes case whole: it keeps its width, and a

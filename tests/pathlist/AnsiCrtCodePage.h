@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CrtCodePage.h"
+#include "pathlist/CrtCodePage.h"
 
 #include <mbctype.h>
 

@@ -1,4 +1,4 @@
-#include "Cp932CodePage.h"
+#include "pathlist/Cp932CodePage.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The built-in code page 932 against the C runtime's own rules for every
 // single byte and every lead byte with every trail byte: run where the ANSI
 // code page is 932, this proves the generated case table.
-#include "AnsiCrtCodePage.h"
-#include "Cp932CodePage.h"
-
-#include <gtest/gtest.h>
+#include "pathlist/Cp932CodePage.h"
+#include "tests/pathlist/AnsiCrtCodePage.h"
 
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>

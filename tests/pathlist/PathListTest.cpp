@@ -1,7 +1,8 @@
-#include "PathList.h"
-#include "Cp932CodePage.h"
+#include "pathlist/PathList.h"
+
+#include "pathlist/Cp932CodePage.h"
 #ifdef _WIN32
-#include "AnsiCrtCodePage.h"
+#include "tests/pathlist/AnsiCrtCodePage.h"
 #endif
 
 #include <gtest/gtest.h>
@@ -144,7 +145,7 @@ TEST_P(PathListTest, LoneLeadByteAtEndStandsAlone)
     ASSERT_TRUE(Drop({"a\\b\x83"}));
     list.ToggleSlashes();
     EXPECT_EQ(list.GetPaths(), "a/b\x83");
-    EXPECT_EQ(list.GetDisplayText(1), "A/B\x83");
+    EXPECT_EQ(list.GetDisplayText(CPathList::CASE_UPPER), "A/B\x83");
 }
 
 TEST_P(PathListTest, ConversionsOnEmptyListChangeOnlyModes)
@@ -160,11 +161,13 @@ TEST_P(PathListTest, CaseCycleShowsUpperLowerThenStoredWithoutTouchingList)
     const std::string path = "C:\\Program Files\\" + TSU + "Mixed.Txt";
     ASSERT_TRUE(Drop({path}));
     EXPECT_EQ(list.CycleCase(), 1);
-    EXPECT_EQ(list.GetDisplayText(1), "C:\\PROGRAM FILES\\" + TSU + "MIXED.TXT");
+    EXPECT_EQ(list.GetDisplayText(CPathList::CASE_UPPER),
+              "C:\\PROGRAM FILES\\" + TSU + "MIXED.TXT");
     EXPECT_EQ(list.CycleCase(), 2);
-    EXPECT_EQ(list.GetDisplayText(2), "c:\\program files\\" + TSU + "mixed.txt");
+    EXPECT_EQ(list.GetDisplayText(CPathList::CASE_LOWER),
+              "c:\\program files\\" + TSU + "mixed.txt");
     EXPECT_EQ(list.CycleCase(), 0);
-    EXPECT_EQ(list.GetDisplayText(0), path);
+    EXPECT_EQ(list.GetDisplayText(CPathList::CASE_AS_STORED), path);
     EXPECT_EQ(list.GetPaths(), path);
 }
 

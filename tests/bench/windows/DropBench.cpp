@@ -4,10 +4,10 @@
 // prints "drop paths=99 runs=... median_ms=... p10_ms=... p90_ms=...".
 // Each drop arrives on its own turn of the dialog's loop, so the box has
 // painted the one before, as it would between two drops of a user.
-#include "CrtCodePage.h"
-#include "DropFiles.h"
-#include "PathListDlg.h"
-#include "WinApp.h"
+#include "afx/WinApp.h"
+#include "app/PathListDlg.h"
+#include "pathlist/CrtCodePage.h"
+#include "tests/support/DropFiles.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -16,13 +16,6 @@
 #include <vector>
 
 namespace {
-class CBenchApp : public CWinApp
-{
-public:
-    BOOL InitInstance() override { return FALSE; }
-};
-CBenchApp theApp;
-
 // 99 paths in code page 932, as a user's documents would be named.
 std::vector<std::string> MakePaths(const char* pszExtension)
 {
@@ -78,7 +71,7 @@ int main(int argc, char* argv[])
     const int nRuns = argc > 1 ? std::atoi(argv[1]) : 101;
     CCrtCodePage codePage;
     CPathListDlg dlg(codePage);
-    theApp.m_pMainWnd = &dlg;
+    AfxGetApp()->m_pMainWnd = &dlg;
     CBench bench{dlg, nRuns, {MakePaths(".xlsx"), MakePaths(".docx")}, false, {}};
     g_pBench = &bench;
     const UINT_PTR nTimer = ::SetTimer(NULL, 0, 10, OnTick);

@@ -1,0 +1,174 @@
+#include "afx/Dialog.h"
+
+#include "afx/WinApp.h"
+
+namespace {
+// The head of an extended dialog template; the platform headers declare only
+// the classic one.
+struct DLGTEMPLATEEX_HEAD
+{
+    WORD dlgVer;
+    WORD signature;
+    DWORD helpID;
+    DWORD exStyle;
+    DWORD style;
+    WORD cDlgItems;
+    short x;
+    short y;
+};
+
+// The messages whose result a dialog procedure returns itself instead of
+// leaving it in DWLP_MSGRESULT.
+bool ReturnsResultDirectly(UINT message)
+{
+    switch (message) {
+    case WM_CHARTOITEM:
+    case WM_COMPAREITEM:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_INITDIALOG:
+    case WM_QUERYDRAGICON:
+    case WM_VKEYTOITEM:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
+// clang-format off
+BEGIN_MESSAGE_MAP(CDialog, CWnd)
+    ON_COMMAND(IDOK, OnOK)
+    ON_COMMAND(IDCANCEL, OnCancel)
+END_MESSAGE_MAP()
+// clang-format on
+
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
+    : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd)
+{
+}
+
+INT_PTR CDialog::DoModal()
+{
+    const HWND hWndOwner = m_pParentWnd ? m_pParentWnd->m_hWnd : AfxGetModalOwner();
+    return ::DialogBoxParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nIDTemplate), hWndOwner,
+                             DialogProc, reinterpret_cast<LPARAM>(this));
+}
+
+BOOL CDialog::OnInitDialog()
+{
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::OnOK()
+{
+    UpdateData(TRUE);
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}
+
+void CDialog::DoDataExchange(CDataExchange*)
+{
+}
+
+void CDialog::UpdateData(BOOL bSaveAndValidate)
+{
+    CDataExchange dx(this, bSaveAndValidate);
+    DoDataExchange(&dx);
+}
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        // DoModal handed the object over; from now on the window carries it.
+        ::SetWindowLongPtrA(hWnd, DWLP_USER, lParam);
+        CDialog* pDlg = reinterpret_cast<CDialog*>(lParam);
+        pDlg->m_hWnd = hWnd;
+        const BOOL bSetFocus = pDlg->OnInitDialog();
+        if (pDlg->CheckAutoCenter())
+            pDlg->CenterWindow();
+        return bSetFocus;
+    }
+
+    // Messages before WM_INITDIALOG (WM_SETFONT) find no object yet.
+    CDialog* pDlg = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(hWnd, DWLP_USER));
+    if (!pDlg)
+        return FALSE;
+    if (message == WM_NCDESTROY) {
+        pDlg->m_hWnd = NULL;
+        return FALSE;
+    }
+    LRESULT lResult = 0;
+    if (!pDlg->OnWndMsg(message, wParam, lParam, &lResult))
+        return FALSE;
+    if (ReturnsResultDirectly(message))
+        return lResult;
+    ::SetWindowLongPtrA(hWnd, DWLP_MSGRESULT, lResult);
+    return TRUE;
+}
+
+// A template that leaves the position at 0, 0 and asks for no placement of
+// its own wants the dialog centred, as the class library does it.
+bool CDialog::CheckAutoCenter() const
+{
+    const HINSTANCE hInstance = AfxGetResourceHandle();
+    const HRSRC hResource = ::FindResourceA(hInstance, MAKEINTRESOURCEA(m_nIDTemplate), RT_DIALOG);
+    const void* pTemplate = ::LockResource(::LoadResource(hInstance, hResource));
+    if (!pTemplate)
+        return false;
+    DWORD dwStyle;
+    short x, y;
+    const auto* pHead = static_cast<const DLGTEMPLATEEX_HEAD*>(pTemplate);
+    if (pHead->dlgVer == 1 && pHead->signature == 0xFFFF) {
+        dwStyle = pHead->style;
+        x = pHead->x;
+        y = pHead->y;
+    } else {
+        const auto* pClassic = static_cast<const DLGTEMPLATE*>(pTemplate);
+        dwStyle = pClassic->style;
+        x = pClassic->x;
+        y = pClassic->y;
+    }
+    return x == 0 && y == 0 && !(dwStyle & (DS_CENTER | DS_CENTERMOUSE | DS_ABSALIGN));
+}
+
+// Centres the dialog over its owner, or on the work area of its monitor when
+// it has no visible owner, keeping it inside that work area.
+void CDialog::CenterWindow()
+{
+    const HWND hWndOwner = ::GetWindow(m_hWnd, GW_OWNER);
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoA(::MonitorFromWindow(hWndOwner ? hWndOwner : m_hWnd, MONITOR_DEFAULTTONEAREST),
+                      &monitor);
+    const RECT& rcArea = monitor.rcWork;
+    RECT rcCenter = rcArea;
+    if (hWndOwner && ::IsWindowVisible(hWndOwner) && !::IsIconic(hWndOwner))
+        ::GetWindowRect(hWndOwner, &rcCenter);
+
+    RECT rcDlg;
+    ::GetWindowRect(m_hWnd, &rcDlg);
+    const int cx = rcDlg.right - rcDlg.left;
+    const int cy = rcDlg.bottom - rcDlg.top;
+    int x = (rcCenter.left + rcCenter.right - cx) / 2;
+    int y = (rcCenter.top + rcCenter.bottom - cy) / 2;
+    if (x + cx > rcArea.right)
+        x = rcArea.right - cx;
+    if (x < rcArea.left)
+        x = rcArea.left;
+    if (y + cy > rcArea.bottom)
+        y = rcArea.bottom - cy;
+    if (y < rcArea.top)
+        y = rcArea.top;
+    ::SetWindowPos(m_hWnd, NULL, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "afx/DataExchange.h"
+#include "afx/Wnd.h"
+
+// A modal dialog made by the dialog manager from a template in the module's
+// resources; message maps of derived classes receive its messages.
+class CDialog : public CWnd
+{
+public:
+    // Without a parent the dialog is owned by the application's main window,
+    // so that it is modal over it, or by nothing when it is the main window.
+    explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = NULL);
+    CDialog(const CDialog&) = delete;
+    CDialog& operator=(const CDialog&) = delete;
+
+    // Runs the dialog until it ends; returns the value passed to EndDialog,
+    // or -1 when the dialog could not be made.
+    INT_PTR DoModal();
+    void EndDialog(int nResult) { ::EndDialog(m_hWnd, nResult); }
+
+protected:
+    // The return value says whether the dialog manager should put the focus
+    // on the first tab stop.
+    virtual BOOL OnInitDialog();
+    virtual void OnOK();
+    virtual void OnCancel();
+    virtual void DoDataExchange(CDataExchange* pDX);
+    void UpdateData(BOOL bSaveAndValidate = TRUE);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    bool CheckAutoCenter() const;
+    void CenterWindow();
+
+    UINT m_nIDTemplate;
+    CWnd* m_pParentWnd;
+};

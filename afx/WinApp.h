@@ -1,0 +1,44 @@
+#pragma once
+
+#include "afx/Wnd.h"
+
+#include <string>
+
+// The one application object. Making it is the framework's start-up: the
+// runtime's multibyte routines switch to the ANSI code page before anything
+// else can use them.
+class CWinApp
+{
+public:
+    // Without a name of its own the application is titled after its
+    // executable's file name without extension.
+    explicit CWinApp(LPCSTR lpszAppName = NULL);
+    virtual ~CWinApp();
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    // The whole life of the program; there is no message loop of the
+    // framework's own after it.
+    virtual BOOL InitInstance() = 0;
+
+    std::string m_strAppName;
+    CWnd* m_pMainWnd = nullptr;
+};
+
+CWinApp* AfxGetApp();
+CWnd* AfxGetMainWnd();
+
+// The module that holds the program's resources: its executable.
+HINSTANCE AfxGetResourceHandle();
+
+// The window that a dialog or message box without a parent of its own is
+// modal over: what the main window last activated, which is the main window
+// itself unless a dialog run from one of its handlers is open.
+HWND AfxGetModalOwner();
+
+// Shows string resource nIDPrompt in a message box captioned with the
+// application's title, modal over the main window; a box that names no icon
+// gets the warning icon. There is no help content, so nIDHelp goes unused.
+int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
+
+int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow);

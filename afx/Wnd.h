@@ -1,0 +1,47 @@
+#pragma once
+
+#include "afx/MessageMap.h"
+
+#include <windows.h>
+
+// A window by its handle. It owns nothing: the window lives as long as the
+// platform keeps it, and a CWnd for a control is just a way to talk to it.
+class CWnd
+{
+public:
+    CWnd() = default;
+    explicit CWnd(HWND hWnd) : m_hWnd(hWnd) {}
+    virtual ~CWnd() = default;
+
+    CWnd GetDlgItem(int nID) const { return CWnd(::GetDlgItem(m_hWnd, nID)); }
+    void SetWindowText(LPCSTR lpszString) { ::SetWindowTextA(m_hWnd, lpszString); }
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
+    {
+        return ::SendMessageA(m_hWnd, message, wParam, lParam);
+    }
+    void DragAcceptFiles(BOOL bAccept = TRUE);
+    BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
+    void GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
+
+    HWND m_hWnd = NULL;
+
+protected:
+    // Asks for the platform's default handling of the message being handled.
+    // It runs when the handler returns: a dialog procedure can only hand a
+    // message back to the dialog manager, not call it.
+    void Default() { *m_pbDefault = true; }
+
+    // Runs the handler that the message map names for the message, if any.
+    // False when there is none or the handler asked for the default handling.
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+
+    static const AFX_MSGMAP* GetThisMessageMap();
+    virtual const AFX_MSGMAP* GetMessageMap() const;
+
+private:
+    const AFX_MSGMAP_ENTRY* FindMessageEntry(UINT message, WPARAM wParam) const;
+
+    // Where Default() records its request; one flag per message being
+    // handled, since handlers nest (a paint arrives while a box is open).
+    bool* m_pbDefault = nullptr;
+};

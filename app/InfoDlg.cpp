@@ -1,0 +1,26 @@
+#include "app/InfoDlg.h"
+
+#include "afx/LoadString.h"
+#include "res/resource.h"
+
+#include <string>
+
+// clang-format off
+BEGIN_MESSAGE_MAP(CInfoDlg, CDialog)
+END_MESSAGE_MAP()
+// clang-format on
+
+CInfoDlg::CInfoDlg() : CDialog(IDD_INFO, NULL)
+{
+}
+
+void CInfoDlg::DoDataExchange(CDataExchange* pDX)
+{
+    // The boxes are read-only: nothing to save when the dialog ends.
+    if (pDX->m_bSaveAndValidate)
+        return;
+    std::string strText = AfxLoadString(IDS_INFO_TEXT);
+    GetDlgItem(IDC_INFO_TEXT).SetWindowText(strText.c_str());
+    strText = AfxLoadString(IDS_INFO_HIDDEN);
+    GetDlgItem(IDC_INFO_HIDDEN).SetWindowText(strText.c_str());
+}

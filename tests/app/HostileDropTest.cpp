@@ -1,0 +1,334 @@
+// Drops no shell makes on a good day, and a clipboard another program holds:
+// the dialog neither crashes nor hangs, and loses nothing it shows.
+#include "res/resource.h"
+#include "tests/support/Ansi.h"
+#include "tests/support/Clipboard.h"
+#include "tests/support/DropFiles.h"
+#include "tests/support/MessageBoxAnswerer.h"
+#include "tests/support/ModalRun.h"
+#include "tests/support/PathListDlgFixture.h"
+#include "tests/support/Paths.h"
+
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+using WidePaths = std::vector<std::wstring>;
+
+// The longest path Windows knows, in characters.
+constexpr size_t LONGEST_PATH = 32767;
+
+double MillisecondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+        .count();
+}
+
+// Counts the paths the dialog asks of drops: while it lives, this
+// executable's import of DragQueryFileA points at a stand-in that counts the
+// calls for an item (not those asking the number of items) and passes every
+// call on.
+class CFetchCounter
+{
+public:
+    CFetchCounter() : m_ppfnImport(FindImport(reinterpret_cast<void*>(s_pfnReal)))
+    {
+        s_nFetches = 0;
+        Point(reinterpret_cast<void*>(CountingDragQueryFileA));
+    }
+    ~CFetchCounter() { Point(reinterpret_cast<void*>(s_pfnReal)); }
+    CFetchCounter(const CFetchCounter&) = delete;
+    CFetchCounter& operator=(const CFetchCounter&) = delete;
+
+    bool IsCounting() const { return m_ppfnImport != nullptr; }
+    int Fetches() const { return s_nFetches; }
+
+private:
+    using DragQueryFileAProc = UINT(WINAPI*)(HDROP, UINT, LPSTR, UINT);
+
+    static UINT WINAPI CountingDragQueryFileA(HDROP hDrop, UINT iFile, LPSTR lpszFile, UINT cch)
+    {
+        if (iFile != 0xFFFFFFFF)
+            ++s_nFetches;
+        return s_pfnReal(hDrop, iFile, lpszFile, cch);
+    }
+
+    // The slot of this executable's import address table that holds pfn.
+    static void** FindImport(void* pfn)
+    {
+        auto* const pBase = reinterpret_cast<BYTE*>(::GetModuleHandleA(NULL));
+        const auto* pNt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
+            pBase + reinterpret_cast<const IMAGE_DOS_HEADER*>(pBase)->e_lfanew);
+        const IMAGE_DATA_DIRECTORY& imports =
+            pNt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+        for (auto* pDll =
+                 reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(pBase + imports.VirtualAddress);
+             pDll->Name; ++pDll) {
+            for (auto* pSlot = reinterpret_cast<IMAGE_THUNK_DATA*>(pBase + pDll->FirstThunk);
+                 pSlot->u1.Function; ++pSlot) {
+                if (reinterpret_cast<void*>(pSlot->u1.Function) == pfn)
+                    return reinterpret_cast<void**>(&pSlot->u1.Function);
+            }
+        }
+        return nullptr;
+    }
+
+    void Point(void* pfn)
+    {
+        DWORD dwProtect;
+        if (!m_ppfnImport ||
+            !::VirtualProtect(m_ppfnImport, sizeof(void*), PAGE_READWRITE, &dwProtect))
+            return;
+        *m_ppfnImport = pfn;
+        ::VirtualProtect(m_ppfnImport, sizeof(void*), dwProtect, &dwProtect);
+    }
+
+    static inline const DragQueryFileAProc s_pfnReal =
+        reinterpret_cast<DragQueryFileAProc>(reinterpret_cast<void*>(
+            ::GetProcAddress(::GetModuleHandleA("shell32.dll"), "DragQueryFileA")));
+    static inline int s_nFetches = 0;
+
+    void** m_ppfnImport;
+};
+
+// Another process holding the clipboard open, from construction until
+// destruction.
+class CClipboardHolder
+{
+public:
+    CClipboardHolder()
+    {
+        const std::string strId = std::to_string(::GetCurrentProcessId());
+        const std::string strReady = "vexlo-clipboard-held-" + strId;
+        const std::string strRelease = "vexlo-clipboard-release-" + strId;
+        m_hReady = ::CreateEventA(NULL, TRUE, FALSE, strReady.c_str());
+        m_hRelease = ::CreateEventA(NULL, TRUE, FALSE, strRelease.c_str());
+        std::string strCommand =
+            '"' + HelperPath() + "\" " + strReady + " " + strRelease; // CreateProcess writes to it
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        if (::CreateProcessA(NULL, &strCommand[0], NULL, NULL, FALSE, 0, NULL, NULL, &startup,
+                             &m_process))
+            m_bHolding = ::WaitForSingleObject(m_hReady, 10000) == WAIT_OBJECT_0;
+    }
+    ~CClipboardHolder()
+    {
+        ::SetEvent(m_hRelease);
+        if (m_process.hProcess) {
+            ::WaitForSingleObject(m_process.hProcess, 10000);
+            ::CloseHandle(m_process.hProcess);
+            ::CloseHandle(m_process.hThread);
+        }
+        ::CloseHandle(m_hReady);
+        ::CloseHandle(m_hRelease);
+    }
+    CClipboardHolder(const CClipboardHolder&) = delete;
+    CClipboardHolder& operator=(const CClipboardHolder&) = delete;
+
+    bool IsHolding() const { return m_bHolding; }
+
+private:
+    // Built beside the test binary.
+    static std::string HelperPath()
+    {
+        std::string strPath(MAX_PATH, '\0');
+        strPath.resize(::GetModuleFileNameA(NULL, &strPath[0], strPath.size()));
+        return strPath.substr(0, strPath.find_last_of('\\') + 1) + "clipboard_holder.exe";
+    }
+
+    HANDLE m_hReady;
+    HANDLE m_hRelease;
+    PROCESS_INFORMATION m_process = {};
+    bool m_bHolding = false;
+};
+
+class HostileDropTest : public PathListDlgFixture
+{
+};
+
+TEST_F(HostileDropTest, HundredThousandItemsAreRefusedAtOnceWithoutOnePathFetched)
+{
+    const Paths kept = {"C:\\Kept\\One", "C:\\Kept\\Two"};
+    const Paths huge(100000, "C:\\x");
+    Run({[&](HWND hDlg) {
+        Drop(hDlg, kept);
+        Click(hDlg, IDC_CASE); // upper case
+        CFetchCounter fetches;
+        ASSERT_TRUE(fetches.IsCounting()) << "the dialog's DragQueryFileA import was not found";
+
+        // The refusal of a small drop over the limit, for comparison.
+        auto start = std::chrono::steady_clock::now();
+        const HDROP hSmall = Drop(hDlg, Paths(100, "C:\\x"));
+        const double msSmall = MillisecondsSince(start);
+        start = std::chrono::steady_clock::now();
+        const HDROP hHuge = Drop(hDlg, huge);
+        const double msHuge = MillisecondsSince(start);
+        std::printf("refusal of 100 items: %.1f ms, of 100000 items: %.1f ms\n", msSmall, msHuge);
+
+        EXPECT_EQ(fetches.Fetches(), 0);
+        EXPECT_TRUE(IsReleased(hSmall));
+        EXPECT_TRUE(IsReleased(hHuge));
+        ASSERT_EQ(m_boxes.Seen().size(), 2u);
+        EXPECT_EQ(m_boxes.Seen()[1].strText, Ansi(L"99個以上のファイルを扱う事はできません。"));
+        EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), "C:\\KEPT\\ONE\r\nC:\\KEPT\\TWO");
+        EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "2");
+        Click(hDlg, IDC_CASE); // on to lower case: the mode was kept
+        EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), "c:\\kept\\one\r\nc:\\kept\\two");
+
+        // The counter sees the fetches of a drop that is taken.
+        Drop(hDlg, Paths{"C:\\taken"});
+        EXPECT_GT(fetches.Fetches(), 0);
+    }});
+}
+
+TEST_F(HostileDropTest, PathOfTheLongestLengthArrivesWholeInBothForms)
+{
+    // Code page 932 text among ASCII: ソ's second byte is "\".
+    std::string strPath = "\\\\?\\C:";
+    while (strPath.size() + 7 <= LONGEST_PATH)
+        strPath += "\\\x83\x5c\x83\x74\x83\x67"; // \ソフト
+    strPath.append(LONGEST_PATH - strPath.size(), 'a');
+    std::wstring widePath = L"\\\\?\\C:";
+    while (widePath.size() + 4 <= LONGEST_PATH)
+        widePath += L"\\ソフト";
+    widePath.append(LONGEST_PATH - widePath.size(), L'a');
+    ASSERT_EQ(strPath.size(), LONGEST_PATH);
+    ASSERT_EQ(widePath.size(), LONGEST_PATH);
+
+    Run({[&](HWND hDlg) {
+        EXPECT_TRUE(IsReleased(Drop(hDlg, Paths{strPath})));
+        EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), strPath);
+        EXPECT_TRUE(IsReleased(Drop(hDlg, WidePaths{widePath, widePath})));
+        const std::string strWide = Ansi(widePath);
+        EXPECT_GT(strWide.size(), LONGEST_PATH) << "double-byte characters take two bytes";
+        EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), strWide + "\r\n" + strWide);
+        EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "2");
+    }});
+}
+
+// Under code page 932, DragQueryFileA gives a character with no form in it as
+// WideCharToMultiByte does: its best fit where there is one (é as e), else one
+// "?" per UTF-16 unit (έ and 한 as ?, an emoji as ??). The rest of the name,
+// and the names after it, arrive whole.
+TEST_F(HostileDropTest, WideNamesOutsideTheCodePageArriveAsTheCodePageHasThem)
+{
+    const WidePaths names = {L"C:\\한글\\파일.txt", L"C:\\café\\résumé.doc", L"C:\\絵文字\\😀.png",
+                             L"C:\\ソフト\\Ωμέγα한é😀end.TXT"};
+    Paths expected;
+    for (const auto& name : names)
+        expected.push_back(Ansi(name));
+    Run({[&](HWND hDlg) {
+        EXPECT_TRUE(IsReleased(Drop(hDlg, names)));
+        EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "4");
+        EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), Join(expected));
+        EXPECT_EQ(expected[0], "C:\\??\\??.txt");
+        EXPECT_EQ(expected[1], "C:\\cafe\\resume.doc");
+        EXPECT_EQ(expected[2], "C:\\" + Ansi(L"絵文字") + "\\??.png");
+        EXPECT_EQ(expected[3], Ansi(L"C:\\ソフト\\Ωμ") + "?" + Ansi(L"γα") + "?e?\?end.TXT");
+
+        // The conversions take such names like any other.
+        Click(hDlg, IDC_CASE);
+        Click(hDlg, IDC_SLASH);
+        EXPECT_EQ(GetItemText(hDlg, IDC_PATHS).substr(0, 14), "C:/?\?/?\?.TXT\r\n");
+    }});
+}
+
+// The names of a drop as the platform reads them.
+Paths ReadDrop(HDROP hDrop)
+{
+    Paths paths(::DragQueryFileA(hDrop, 0xFFFFFFFF, NULL, 0));
+    for (UINT i = 0; i < paths.size(); ++i) {
+        paths[i].resize(::DragQueryFileA(hDrop, i, NULL, 0));
+        ::DragQueryFileA(hDrop, i, &paths[i][0], paths[i].size() + 1);
+    }
+    return paths;
+}
+
+// A drop without names: its list is the closing NUL alone, and NULs follow
+// it, so that a reader who looks past the list finds nothing there either.
+template <class Char> HDROP MakeEmptyDrop()
+{
+    const HGLOBAL hDrop = ::GlobalAlloc(GHND, sizeof(DROPFILES) + 4 * sizeof(Char));
+    auto* pFiles = static_cast<DROPFILES*>(::GlobalLock(hDrop));
+    pFiles->pFiles = sizeof(DROPFILES);
+    pFiles->fWide = sizeof(Char) == sizeof(wchar_t);
+    ::GlobalUnlock(hDrop);
+    return static_cast<HDROP>(hDrop);
+}
+
+// An empty name ends a drop's list. Wine 8 reads the first name as one even
+// when it is empty, so it counts an empty list as one empty name, and a list
+// that starts with an empty name as the names after it: the dialog shows the
+// drop as the platform reads it, whatever that is.
+TEST_F(HostileDropTest, EmptyNamesEndTheListAndTheDropShowsAsThePlatformReadsIt)
+{
+    using MakeDropFn = HDROP (*)();
+    const std::pair<const char*, MakeDropFn> drops[] = {
+        {"empty list", MakeEmptyDrop<char>},
+        {"empty wide list", MakeEmptyDrop<wchar_t>},
+        {"empty first name",
+         [] {
+             return MakeDrop(Paths{"", "C:\\after"});
+         }},
+        {"empty first wide name",
+         [] {
+             return MakeDrop(WidePaths{L"", L"C:\\after"});
+         }},
+    };
+    Run({[&](HWND hDlg) {
+        EXPECT_TRUE(IsReleased(Drop(hDlg, Paths{"C:\\a", "", "C:\\b"})));
+        EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), "C:\\a");
+        EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "1");
+
+        for (const auto& [pszWhat, make] : drops) {
+            const HDROP hTwin = make();
+            const Paths read = ReadDrop(hTwin);
+            ::GlobalFree(hTwin);
+            std::printf("%s: read as %zu names\n", pszWhat, read.size());
+
+            const HDROP hDrop = make();
+            ::SendMessageA(hDlg, WM_DROPFILES, reinterpret_cast<WPARAM>(hDrop), 0);
+            EXPECT_TRUE(IsReleased(hDrop)) << pszWhat;
+            EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), Join(read)) << pszWhat;
+            EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), std::to_string(read.size())) << pszWhat;
+        }
+        EXPECT_TRUE(m_boxes.Seen().empty());
+    }});
+}
+
+// While another program holds the clipboard open, a confirmed copy cannot
+// reach it: the edit box's copy fails without a word (it does not become the
+// clipboard's owner), the clipboard keeps what it held, and the list stays as
+// shown. Once the clipboard is free the next copy goes through.
+TEST_F(HostileDropTest, ClipboardHeldByAnotherProgramFailsTheCopyQuietlyAndKeepsTheList)
+{
+    const Paths paths = {"C:\\Dir\\a.txt", "C:\\Dir\\b.txt"};
+    WriteClipboardText("before");
+    Run({[&](HWND hDlg) {
+        Drop(hDlg, paths);
+        {
+            CClipboardHolder holder;
+            ASSERT_TRUE(holder.IsHolding());
+            const auto start = std::chrono::steady_clock::now();
+            Click(hDlg, IDC_COPYALL);
+            std::printf("copy with the clipboard held: %.1f ms\n", MillisecondsSince(start));
+            EXPECT_NE(::GetClipboardOwner(), ::GetDlgItem(hDlg, IDC_PATHS));
+            EXPECT_EQ(m_boxes.Seen().size(), 1u) << "only the confirmation";
+            EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), Join(paths));
+            EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "2");
+        }
+        EXPECT_EQ(ReadClipboardText(), "before");
+
+        Click(hDlg, IDC_COPYALL);
+        EXPECT_EQ(::GetClipboardOwner(), ::GetDlgItem(hDlg, IDC_PATHS));
+        EXPECT_EQ(ReadClipboardText(), Join(paths));
+    }});
+}
+} // namespace

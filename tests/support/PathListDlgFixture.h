@@ -1,0 +1,22 @@
+#pragma once
+
+#include "pathlist/CrtCodePage.h"
+#include "tests/support/MessageBoxAnswerer.h"
+#include "tests/support/ModalRun.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+// The main dialog as the program runs it: the application's main window, with
+// the C runtime's code page rules; its message boxes answered OK unless a test
+// says otherwise.
+class PathListDlgFixture : public ::testing::Test
+{
+protected:
+    // Runs a new main dialog through the steps; returns what DoModal returned.
+    INT_PTR Run(std::vector<Step> steps);
+
+    CCrtCodePage m_codePage;
+    CMessageBoxAnswerer m_boxes{IDOK};
+};
