@@ -1,23 +1,19 @@
 #pragma once
 
+#include "pathlist/TextCase.h"
+
 #include <string>
 
 // The multibyte rules of the code page the program runs under: which bytes
-// lead a double-byte character, and how text changes letter case. The path
-// list is handed one; it never decides the code page itself.
-class CCodePage
+// lead a double-byte character, and how text changes letter case (a lead
+// byte and the byte after it form one character that changes whole or not
+// at all). The path list is handed one; it never decides the code page itself.
+class CCodePage : public CTextCase<char>
 {
 public:
-    virtual ~CCodePage() = default;
-
     // A table look-up, not a virtual call: the separator switch asks it of
     // every byte of the list.
     bool IsLeadByte(unsigned char byte) const { return m_leadBytes[byte]; }
-
-    // In place, character by character: a lead byte and the byte after it form
-    // one character that changes whole or not at all. The length never changes.
-    virtual void MakeUpper(std::string& text) const = 0;
-    virtual void MakeLower(std::string& text) const = 0;
 
 protected:
     void SetLeadByte(unsigned char byte) { m_leadBytes[byte] = true; }

@@ -1,22 +1,36 @@
 #include "pathlist/PathList.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace {
-const char LINE_BREAK[] = "\r\n";
+// Whether `unit` leads a character of two units whose second one the
+// separator switch must not read alone: in a multibyte code page a trail byte
+// may equal "\" (ソ is 0x83 0x5C in code page 932). In UTF-16 a separator is
+// never half of a surrogate pair.
+bool LeadsPair(const CCodePage& codePage, char unit)
+{
+    return codePage.IsLeadByte(static_cast<unsigned char>(unit));
+}
+
+bool LeadsPair(const CUnicodeCase&, wchar_t)
+{
+    return false;
+}
 } // namespace
 
-CPathList::CPathList(const CCodePage& codePage) : m_codePage(codePage)
+template <class Char> CBasicPathList<Char>::CBasicPathList(const Rules& rules) : m_rules(rules)
 {
 }
 
-bool CPathList::AcceptDrop(unsigned count, const FetchPath& fetch)
+template <class Char> bool CBasicPathList<Char>::AcceptDrop(unsigned count, const FetchPath& fetch)
 {
     // Test the count first: a refused drop must leave the list the window
     // still shows, or the next conversion would silently wipe it.
     if (count > MAX_DROP_COUNT)
         return false;
 
+    static constexpr Char LINE_BREAK[] = {'\r', '\n', '\0'};
     m_strPaths.clear();
     m_nSlashMode = SLASH_AS_GIVEN;
     m_nCaseMode = CASE_AS_STORED;
@@ -27,21 +41,20 @@ bool CPathList::AcceptDrop(unsigned count, const FetchPath& fetch)
     }
     // Decimal without leading zeros, as "%d" gives it; to_chars brings in
     // none of the C runtime's formatting (28 KB of a 40 KB program).
-    *std::to_chars(m_szCount, m_szCount + sizeof m_szCount - 1, count).ptr = '\0';
+    char digits[sizeof m_szCount / sizeof(Char)] = {};
+    std::to_chars(digits, digits + sizeof digits - 1, count);
+    std::copy(digits, digits + sizeof digits, m_szCount);
     return true;
 }
 
-void CPathList::ToggleSlashes()
+template <class Char> void CBasicPathList<Char>::ToggleSlashes()
 {
-    const char from = m_nSlashMode == SLASH_AS_GIVEN ? '\\' : '/';
-    const char to = m_nSlashMode == SLASH_AS_GIVEN ? '/' : '\\';
+    const Char from = m_nSlashMode == SLASH_AS_GIVEN ? '\\' : '/';
+    const Char to = m_nSlashMode == SLASH_AS_GIVEN ? '/' : '\\';
     const size_t length = m_strPaths.size();
     for (size_t i = 0; i < length; ++i) {
-        const unsigned char byte = static_cast<unsigned char>(m_strPaths[i]);
-        // A trail byte may equal "\" (ソ is 0x83 0x5C in code page 932):
-        // step over the whole character. A lead byte at the very end has no
-        // trail and stands alone.
-        if (m_codePage.IsLeadByte(byte) && i + 1 < length)
+        // A lead unit at the very end has no partner and stands alone.
+        if (LeadsPair(m_rules, m_strPaths[i]) && i + 1 < length)
             ++i;
         else if (m_strPaths[i] == from)
             m_strPaths[i] = to;
@@ -49,18 +62,22 @@ void CPathList::ToggleSlashes()
     m_nSlashMode = m_nSlashMode == SLASH_AS_GIVEN ? SLASH_FORWARD : SLASH_AS_GIVEN;
 }
 
-CPathList::CaseMode CPathList::CycleCase()
+template <class Char> typename CBasicPathList<Char>::CaseMode CBasicPathList<Char>::CycleCase()
 {
     m_nCaseMode = static_cast<CaseMode>((m_nCaseMode + 1) % 3);
     return m_nCaseMode;
 }
 
-std::string CPathList::GetDisplayText(CaseMode nCaseMode) const
+template <class Char>
+typename CBasicPathList<Char>::String CBasicPathList<Char>::GetDisplayText(CaseMode nCaseMode) const
 {
-    std::string text = m_strPaths;
+    String text = m_strPaths;
     if (nCaseMode == CASE_UPPER)
-        m_codePage.MakeUpper(text);
+        m_rules.MakeUpper(text);
     else if (nCaseMode == CASE_LOWER)
-        m_codePage.MakeLower(text);
+        m_rules.MakeLower(text);
     return text;
 }
+
+template class CBasicPathList<char>;
+template class CBasicPathList<wchar_t>;

@@ -197,4 +197,45 @@ INSTANTIATE_TEST_SUITE_P(CrtAnsi, PathListTest,
                          testing::Values<const CCodePage*>(&AnsiCrtCodePage()), RulesSuffix);
 #endif
 
+// The exact names, in UTF-16: the same list over wide characters. Letter case
+// here only for the characters these cases use; the platform's own mapping is
+// tested under Wine.
+class CTestUnicodeCase : public CUnicodeCase
+{
+public:
+    void MakeUpper(std::wstring& text) const override { Shift(text, L'a', L'z', L'é', -32); }
+    void MakeLower(std::wstring& text) const override { Shift(text, L'A', L'Z', L'É', +32); }
+
+private:
+    // ASCII letters and é/É lie 32 apart.
+    static void Shift(std::wstring& text, wchar_t first, wchar_t last, wchar_t accented, int by)
+    {
+        for (wchar_t& ch : text)
+            if ((ch >= first && ch <= last) || ch == accented)
+                ch = static_cast<wchar_t>(ch + by);
+    }
+};
+
+TEST(WidePathListTest, KeepsExactNamesUnderTheSameRulesAsTheAnsiList)
+{
+    const CTestUnicodeCase unicodeCase;
+    CWidePathList list(unicodeCase);
+    const std::vector<std::wstring> paths = {L"C:\\한글\\é.Txt", L"D:\\😀\\〜"};
+    const auto fetch = [&](unsigned i) {
+        return std::wstring_view(paths.at(i));
+    };
+    ASSERT_TRUE(list.AcceptDrop(2, fetch));
+    EXPECT_EQ(list.GetPaths(), L"C:\\한글\\é.Txt\r\nD:\\😀\\〜");
+    EXPECT_STREQ(list.GetCountText(), L"2");
+
+    list.ToggleSlashes();
+    EXPECT_EQ(list.GetDisplayText(list.CycleCase()), L"C:/한글/É.TXT\r\nD:/😀/〜");
+    EXPECT_EQ(list.GetDisplayText(list.CycleCase()), L"c:/한글/é.txt\r\nd:/😀/〜");
+    list.ToggleSlashes();
+    EXPECT_EQ(list.GetDisplayText(list.CycleCase()), L"C:\\한글\\é.Txt\r\nD:\\😀\\〜");
+
+    EXPECT_FALSE(list.AcceptDrop(100, fetch));
+    EXPECT_EQ(list.GetPaths(), L"C:\\한글\\é.Txt\r\nD:\\😀\\〜");
+}
+
 } // namespace
