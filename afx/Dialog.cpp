@@ -56,7 +56,7 @@ CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
 INT_PTR CDialog::DoModal()
 {
     const HWND hWndOwner = m_pParentWnd ? m_pParentWnd->m_hWnd : AfxGetModalOwner();
-    return ::DialogBoxParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nIDTemplate), hWndOwner,
+    return ::DialogBoxParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(m_nIDTemplate), hWndOwner,
                              DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
@@ -91,7 +91,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
 {
     if (message == WM_INITDIALOG) {
         // DoModal handed the object over; from now on the window carries it.
-        ::SetWindowLongPtrA(hWnd, DWLP_USER, lParam);
+        ::SetWindowLongPtrW(hWnd, DWLP_USER, lParam);
         CDialog* pDlg = reinterpret_cast<CDialog*>(lParam);
         pDlg->m_hWnd = hWnd;
         const BOOL bSetFocus = pDlg->OnInitDialog();
@@ -101,7 +101,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
     }
 
     // Messages before WM_INITDIALOG (WM_SETFONT) find no object yet.
-    CDialog* pDlg = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(hWnd, DWLP_USER));
+    CDialog* pDlg = reinterpret_cast<CDialog*>(::GetWindowLongPtrW(hWnd, DWLP_USER));
     if (!pDlg)
         return FALSE;
     if (message == WM_NCDESTROY) {
@@ -113,7 +113,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
         return FALSE;
     if (ReturnsResultDirectly(message))
         return lResult;
-    ::SetWindowLongPtrA(hWnd, DWLP_MSGRESULT, lResult);
+    ::SetWindowLongPtrW(hWnd, DWLP_MSGRESULT, lResult);
     return TRUE;
 }
 
@@ -122,7 +122,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
 bool CDialog::CheckAutoCenter() const
 {
     const HINSTANCE hInstance = AfxGetResourceHandle();
-    const HRSRC hResource = ::FindResourceA(hInstance, MAKEINTRESOURCEA(m_nIDTemplate), RT_DIALOG);
+    const HRSRC hResource = ::FindResourceW(hInstance, MAKEINTRESOURCEW(m_nIDTemplate), RT_DIALOG);
     const void* pTemplate = ::LockResource(::LoadResource(hInstance, hResource));
     if (!pTemplate)
         return false;
@@ -149,7 +149,7 @@ void CDialog::CenterWindow()
     const HWND hWndOwner = ::GetWindow(m_hWnd, GW_OWNER);
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof monitor;
-    ::GetMonitorInfoA(::MonitorFromWindow(hWndOwner ? hWndOwner : m_hWnd, MONITOR_DEFAULTTONEAREST),
+    ::GetMonitorInfoW(::MonitorFromWindow(hWndOwner ? hWndOwner : m_hWnd, MONITOR_DEFAULTTONEAREST),
                       &monitor);
     const RECT& rcArea = monitor.rcWork;
     RECT rcCenter = rcArea;

@@ -4,6 +4,6 @@
 
 #include <string>
 
-// String resource nID of the program's module, in the ANSI code page; empty
-// when there is none.
-std::string AfxLoadString(UINT nID);
+// String resource nID of the program's module, as the resource holds it
+// (UTF-16); empty when there is none.
+std::wstring AfxLoadString(UINT nID);

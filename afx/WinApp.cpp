@@ -7,21 +7,23 @@
 namespace {
 CWinApp* g_pApp = nullptr;
 
-std::string ExecutableTitle()
+// Taken from the wide path: in a multibyte one, a "\" byte may be the second
+// half of a character (表 is 0x95 0x5C in code page 932).
+std::wstring ExecutableTitle()
 {
-    std::string strPath(MAX_PATH, '\0');
+    std::wstring strPath(MAX_PATH, L'\0');
     DWORD nLength;
-    while ((nLength = ::GetModuleFileNameA(NULL, &strPath[0], strPath.size())) == strPath.size())
+    while ((nLength = ::GetModuleFileNameW(NULL, strPath.data(), strPath.size())) == strPath.size())
         strPath.resize(strPath.size() * 2);
     strPath.resize(nLength);
-    const size_t nStart = strPath.find_last_of("\\/:") + 1;
-    const size_t nDot = strPath.rfind('.');
-    const size_t nEnd = nDot == std::string::npos || nDot < nStart ? strPath.size() : nDot;
+    const size_t nStart = strPath.find_last_of(L"\\/:") + 1;
+    const size_t nDot = strPath.rfind(L'.');
+    const size_t nEnd = nDot == std::wstring::npos || nDot < nStart ? strPath.size() : nDot;
     return strPath.substr(nStart, nEnd - nStart);
 }
 } // namespace
 
-CWinApp::CWinApp(LPCSTR lpszAppName)
+CWinApp::CWinApp(LPCWSTR lpszAppName)
 {
     _setmbcp(_MB_CP_ANSI);
     m_strAppName = lpszAppName ? lpszAppName : ExecutableTitle();
@@ -45,7 +47,7 @@ CWnd* AfxGetMainWnd()
 
 HINSTANCE AfxGetResourceHandle()
 {
-    return ::GetModuleHandleA(NULL);
+    return ::GetModuleHandleW(NULL);
 }
 
 HWND AfxGetModalOwner()
@@ -59,8 +61,8 @@ int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT)
 {
     if (!(nType & MB_ICONMASK))
         nType |= MB_ICONEXCLAMATION;
-    const std::string strPrompt = AfxLoadString(nIDPrompt);
-    return ::MessageBoxA(AfxGetModalOwner(), strPrompt.c_str(), AfxGetApp()->m_strAppName.c_str(),
+    const std::wstring strPrompt = AfxLoadString(nIDPrompt);
+    return ::MessageBoxW(AfxGetModalOwner(), strPrompt.c_str(), AfxGetApp()->m_strAppName.c_str(),
                          nType);
 }
 

@@ -12,7 +12,7 @@ class CWinApp
 public:
     // Without a name of its own the application is titled after its
     // executable's file name without extension.
-    explicit CWinApp(LPCSTR lpszAppName = NULL);
+    explicit CWinApp(LPCWSTR lpszAppName = NULL);
     virtual ~CWinApp();
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
@@ -21,7 +21,7 @@ public:
     // framework's own after it.
     virtual BOOL InitInstance() = 0;
 
-    std::string m_strAppName;
+    std::wstring m_strAppName;
     CWnd* m_pMainWnd = nullptr;
 };
 

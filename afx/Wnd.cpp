@@ -9,6 +9,12 @@ void CWnd::DragAcceptFiles(BOOL bAccept)
     ::DragAcceptFiles(m_hWnd, bAccept);
 }
 
+void CWnd::GetWindowText(std::wstring& rString) const
+{
+    rString.resize(::GetWindowTextLengthW(m_hWnd));
+    rString.resize(::GetWindowTextW(m_hWnd, rString.data(), static_cast<int>(rString.size() + 1)));
+}
+
 bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     const AFX_MSGMAP_ENTRY* pEntry = FindMessageEntry(message, wParam);

@@ -4,7 +4,10 @@
 
 #include <windows.h>
 
-// A window by its handle. It owns nothing: the window lives as long as the
+#include <string>
+
+// A window by its handle, spoken to in UTF-16 (the W functions), as the class
+// library's Unicode build does. It owns nothing: the window lives as long as the
 // platform keeps it, and a CWnd for a control is just a way to talk to it.
 class CWnd
 {
@@ -14,10 +17,11 @@ public:
     virtual ~CWnd() = default;
 
     CWnd GetDlgItem(int nID) const { return CWnd(::GetDlgItem(m_hWnd, nID)); }
-    void SetWindowText(LPCSTR lpszString) { ::SetWindowTextA(m_hWnd, lpszString); }
+    void SetWindowText(LPCWSTR lpszString) { ::SetWindowTextW(m_hWnd, lpszString); }
+    void GetWindowText(std::wstring& rString) const;
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
     {
-        return ::SendMessageA(m_hWnd, message, wParam, lParam);
+        return ::SendMessageW(m_hWnd, message, wParam, lParam);
     }
     void DragAcceptFiles(BOOL bAccept = TRUE);
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
