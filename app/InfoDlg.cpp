@@ -19,7 +19,7 @@ void CInfoDlg::DoDataExchange(CDataExchange* pDX)
     // The boxes are read-only: nothing to save when the dialog ends.
     if (pDX->m_bSaveAndValidate)
         return;
-    std::string strText = AfxLoadString(IDS_INFO_TEXT);
+    std::wstring strText = AfxLoadString(IDS_INFO_TEXT);
     GetDlgItem(IDC_INFO_TEXT).SetWindowText(strText.c_str());
     strText = AfxLoadString(IDS_INFO_HIDDEN);
     GetDlgItem(IDC_INFO_HIDDEN).SetWindowText(strText.c_str());

@@ -1,9 +1,9 @@
 // The program is built without exceptions. It throws none of its own, and it
 // could not recover from those the standard library would raise for it: memory
-// exhausted, a string beyond max_size, an empty std::function called. These
-// end the process here, as an uncaught exception would, instead of in the
-// library's throwing versions, which bring in the unwinder and the demangler:
-// three times the size of the rest of the program.
+// exhausted, a string beyond max_size or made from a null pointer, an empty
+// std::function called. These end the process here, as an uncaught exception
+// would, instead of in the library's throwing versions, which bring in the
+// unwinder and the demangler: three times the size of the rest of the program.
 #include <cstdlib>
 #include <functional>
 #include <new>
@@ -35,7 +35,17 @@ void std::__throw_bad_alloc()
     std::abort();
 }
 
+void std::__throw_bad_array_new_length()
+{
+    std::abort();
+}
+
 void std::__throw_length_error(const char*)
+{
+    std::abort();
+}
+
+void std::__throw_logic_error(const char*)
 {
     std::abort();
 }

@@ -1,6 +1,7 @@
 #include "app/PathListApp.h"
 
 #include "app/PathListDlg.h"
+#include "app/SystemUnicodeCase.h"
 #include "pathlist/CrtCodePage.h"
 
 CPathListApp theApp;
@@ -10,9 +11,11 @@ BOOL CPathListApp::InitInstance()
     // The application object's construction has selected the ANSI code page
     // for the runtime's multibyte routines, which this code page reads.
     const CCrtCodePage codePage;
-    CPathListDlg dlg(codePage);
+    const CSystemUnicodeCase unicodeCase;
+    CPathListDlg dlg(codePage, unicodeCase);
     m_pMainWnd = &dlg;
     dlg.DoModal();
+    m_pMainWnd = nullptr;
     // The main window is gone: no message loop to run, the process ends.
     return FALSE;
 }

@@ -1,11 +1,35 @@
 #include "app/PathListDlg.h"
 
+#include "afx/Clipboard.h"
 #include "afx/PaintDC.h"
 #include "afx/WinApp.h"
 #include "app/InfoDlg.h"
 #include "res/resource.h"
 
 #include <string>
+
+namespace {
+UINT DragQueryFileOf(HDROP hDrop, UINT iFile, char* pszFile, UINT cch)
+{
+    return ::DragQueryFileA(hDrop, iFile, pszFile, cch);
+}
+
+UINT DragQueryFileOf(HDROP hDrop, UINT iFile, wchar_t* pszFile, UINT cch)
+{
+    return ::DragQueryFileW(hDrop, iFile, pszFile, cch);
+}
+
+// The drop's items as the path list fetches them: each path whole, however
+// long (its length asked first), and no more than the drop gave.
+template <class Char> auto DropItems(HDROP hDrop)
+{
+    return [hDrop, strPath = std::basic_string<Char>()](unsigned i) mutable {
+        strPath.resize(DragQueryFileOf(hDrop, i, static_cast<Char*>(nullptr), 0));
+        strPath.resize(DragQueryFileOf(hDrop, i, strPath.data(), strPath.size() + 1));
+        return std::basic_string_view<Char>(strPath);
+    };
+}
+} // namespace
 
 // clang-format off
 BEGIN_MESSAGE_MAP(CPathListDlg, CDialog)
@@ -19,9 +43,10 @@ BEGIN_MESSAGE_MAP(CPathListDlg, CDialog)
 END_MESSAGE_MAP()
 // clang-format on
 
-CPathListDlg::CPathListDlg(const CCodePage& codePage, CWnd* pParent)
-    : CDialog(IDD_PATHLIST_DIALOG, pParent), m_pathList(codePage),
-      m_hIcon(::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME)))
+CPathListDlg::CPathListDlg(const CCodePage& codePage, const CUnicodeCase& unicodeCase,
+                           CWnd* pParent)
+    : CDialog(IDD_PATHLIST_DIALOG, pParent), m_pathList(codePage), m_exactPaths(unicodeCase),
+      m_hIcon(::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME)))
 {
 }
 
@@ -49,7 +74,7 @@ void CPathListDlg::OnPaint()
     } else {
         Default();
     }
-    GetDlgItem(IDC_COUNT).SetWindowText(m_pathList.GetCountText());
+    GetDlgItem(IDC_COUNT).SetWindowText(m_exactPaths.GetCountText());
 }
 
 HICON CPathListDlg::OnQueryDragIcon()
@@ -59,17 +84,12 @@ HICON CPathListDlg::OnQueryDragIcon()
 
 void CPathListDlg::OnDropFiles(HDROP hDropInfo)
 {
-    const UINT nCount = ::DragQueryFileA(hDropInfo, 0xFFFFFFFF, NULL, 0);
-    // Each path is taken whole, however long: ask its length, then fetch it.
-    std::string strPath;
-    const auto fetch = [&](unsigned i) {
-        strPath.resize(::DragQueryFileA(hDropInfo, i, NULL, 0));
-        ::DragQueryFileA(hDropInfo, i, &strPath[0], strPath.size() + 1);
-        return std::string_view(strPath);
-    };
-    if (m_pathList.AcceptDrop(nCount, fetch)) {
-        GetDlgItem(IDC_PATHS).SetWindowText(m_pathList.GetPaths().c_str());
-        GetDlgItem(IDC_COUNT).SetWindowText(m_pathList.GetCountText());
+    const UINT nCount = ::DragQueryFileW(hDropInfo, 0xFFFFFFFF, NULL, 0);
+    // Both lists take or refuse a drop alike: the same count, the same limit.
+    if (m_pathList.AcceptDrop(nCount, DropItems<char>(hDropInfo)) &&
+        m_exactPaths.AcceptDrop(nCount, DropItems<wchar_t>(hDropInfo))) {
+        GetDlgItem(IDC_PATHS).SetWindowText(m_exactPaths.GetPaths().c_str());
+        GetDlgItem(IDC_COUNT).SetWindowText(m_exactPaths.GetCountText());
     } else {
         AfxMessageBox(IDS_TOO_MANY, MB_OK);
     }
@@ -85,12 +105,14 @@ void CPathListDlg::OnInfo()
 void CPathListDlg::OnSlash()
 {
     m_pathList.ToggleSlashes();
-    ShowPaths(m_pathList.GetCaseMode());
+    m_exactPaths.ToggleSlashes();
+    ShowPaths(m_exactPaths.GetCaseMode());
 }
 
 void CPathListDlg::OnCase()
 {
-    ShowPaths(m_pathList.CycleCase());
+    m_pathList.CycleCase();
+    ShowPaths(m_exactPaths.CycleCase());
 }
 
 void CPathListDlg::OnCopyAll()
@@ -102,10 +124,15 @@ void CPathListDlg::OnCopyAll()
     CWnd paths = GetDlgItem(IDC_PATHS);
     paths.SendMessage(EM_SETSEL, 0, -1);
     paths.SendMessage(EM_SCROLLCARET);
-    paths.SendMessage(WM_COPY);
+    std::wstring strShown;
+    paths.GetWindowText(strShown);
+    if (strShown.empty())
+        return;
+    if (!AfxSetClipboardText(m_hWnd, strShown, m_pathList.GetDisplayText(m_pathList.GetCaseMode())))
+        AfxMessageBox(IDS_CLIPBOARD_BUSY, MB_OK);
 }
 
 void CPathListDlg::ShowPaths(CPathList::CaseMode nCaseMode)
 {
-    GetDlgItem(IDC_PATHS).SetWindowText(m_pathList.GetDisplayText(nCaseMode).c_str());
+    GetDlgItem(IDC_PATHS).SetWindowText(m_exactPaths.GetDisplayText(nCaseMode).c_str());
 }

@@ -10,7 +10,8 @@
 class CPathListDlg : public CDialog
 {
 public:
-    explicit CPathListDlg(const CCodePage& codePage, CWnd* pParent = NULL);
+    // The rules of the two lists: the ANSI code page's, and Unicode letter case.
+    CPathListDlg(const CCodePage& codePage, const CUnicodeCase& unicodeCase, CWnd* pParent = NULL);
 
 protected:
     BOOL OnInitDialog() override;
@@ -28,6 +29,10 @@ protected:
 private:
     void ShowPaths(CPathList::CaseMode nCaseMode);
 
+    // Every drop is kept twice, in lockstep: in the ANSI code page, for
+    // programs that read only that, and as the exact names, which the box
+    // shows and which name the files even where the code page cannot.
     CPathList m_pathList;
+    CWidePathList m_exactPaths;
     HICON m_hIcon;
 };

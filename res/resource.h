@@ -13,6 +13,7 @@
 #define IDS_INFO_HIDDEN 103
 #define IDS_CONFIRM_COPY 104
 #define IDS_TOO_MANY 105
+#define IDS_CLIPBOARD_BUSY 106
 
 // Main dialog
 #define IDC_INFO 16

@@ -32,7 +32,8 @@ vexlo_pick_build() {
 
 # vexlo_wine_prefix ARCH PREFIX: exports the environment of a win32 or win64
 # PREFIX, WINE (the loader, for "$WINE" program args) and WINESERVER, and
-# creates PREFIX if new. Debian's `wine` launcher always takes the 32-bit
+# creates PREFIX if new. The locale is Japanese unless VEXLO_LOCALE names
+# another (C.UTF-8 gives code page 1252). Debian's `wine` launcher always takes the 32-bit
 # loader when it is installed: name the loaders themselves.
 vexlo_wine_prefix() {
     case $1 in
@@ -41,7 +42,7 @@ vexlo_wine_prefix() {
     *) echo "vexlo_wine_prefix: no such Wine: $1" >&2 && return 1 ;;
     esac
     export WINEARCH=$1 WINEPREFIX="$2" WINELOADER=$WINE WINESERVER WINEDEBUG=-all
-    export WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=ja_JP.UTF-8
+    export WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=${VEXLO_LOCALE:-ja_JP.UTF-8}
     [ -f "$WINEPREFIX/.vexlo-ready" ] && return 0
     mkdir -p "$(dirname "$WINEPREFIX")"
     "$WINE" wineboot -i >/dev/null 2>&1
