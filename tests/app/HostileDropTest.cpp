@@ -16,6 +16,7 @@
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -120,7 +121,7 @@ public:
     }
     ~CClipboardHolder()
     {
-        ::SetEvent(m_hRelease);
+        Release();
         if (m_process.hProcess) {
             ::WaitForSingleObject(m_process.hProcess, 10000);
             ::CloseHandle(m_process.hProcess);
@@ -133,6 +134,7 @@ public:
     CClipboardHolder& operator=(const CClipboardHolder&) = delete;
 
     bool IsHolding() const { return m_bHolding; }
+    void Release() { ::SetEvent(m_hRelease); }
 
 private:
     // Built beside the test binary.
@@ -176,7 +178,7 @@ TEST_F(HostileDropTest, HundredThousandItemsAreRefusedAtOnceWithoutOnePathFetche
         EXPECT_TRUE(IsReleased(hSmall));
         EXPECT_TRUE(IsReleased(hHuge));
         ASSERT_EQ(m_boxes.Seen().size(), 2u);
-        EXPECT_EQ(m_boxes.Seen()[1].strText, Ansi(L"99個以上のファイルを扱う事はできません。"));
+        EXPECT_EQ(m_boxes.Seen()[1].strText, L"99個以上のファイルを扱う事はできません。");
         EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), "C:\\KEPT\\ONE\r\nC:\\KEPT\\TWO");
         EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "2");
         Click(hDlg, IDC_CASE); // on to lower case: the mode was kept
@@ -213,30 +215,48 @@ TEST_F(HostileDropTest, PathOfTheLongestLengthArrivesWholeInBothForms)
     }});
 }
 
-// Under code page 932, DragQueryFileA gives a character with no form in it as
-// WideCharToMultiByte does: its best fit where there is one (é as e), else one
-// "?" per UTF-16 unit (έ and 한 as ?, an emoji as ??). The rest of the name,
-// and the names after it, arrive whole.
-TEST_F(HostileDropTest, WideNamesOutsideTheCodePageArriveAsTheCodePageHasThem)
+// Names with characters that code page 932 cannot hold are shown and copied
+// exactly, in every separator and case mode. Programs that read only the ANSI
+// code page get them as DragQueryFileA gives them, as WideCharToMultiByte
+// does: a best fit where there is one (é as e), else one "?" per UTF-16 unit
+// (έ and 한 as ?, an emoji as ??); the clipboard's locale tells them which
+// code page that text is in.
+TEST_F(HostileDropTest, NamesOutsideTheCodePageAreShownAndCopiedExactly)
 {
     const WidePaths names = {L"C:\\한글\\파일.txt", L"C:\\café\\résumé.doc", L"C:\\絵文字\\😀.png",
                              L"C:\\ソフト\\Ωμέγα한é😀end.TXT"};
-    Paths expected;
-    for (const auto& name : names)
-        expected.push_back(Ansi(name));
+    std::wstring exact;
+    Paths ansi;
+    for (const auto& name : names) {
+        exact += (exact.empty() ? L"" : L"\r\n") + name;
+        ansi.push_back(Ansi(name));
+    }
+    EXPECT_EQ(ansi[0], "C:\\??\\??.txt");
+    EXPECT_EQ(ansi[1], "C:\\cafe\\resume.doc");
+    EXPECT_EQ(ansi[2], "C:\\" + Ansi(L"絵文字") + "\\??.png");
+    EXPECT_EQ(ansi[3], Ansi(L"C:\\ソフト\\Ωμ") + "?" + Ansi(L"γα") + "?e?\?end.TXT");
     Run({[&](HWND hDlg) {
         EXPECT_TRUE(IsReleased(Drop(hDlg, names)));
         EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "4");
-        EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), Join(expected));
-        EXPECT_EQ(expected[0], "C:\\??\\??.txt");
-        EXPECT_EQ(expected[1], "C:\\cafe\\resume.doc");
-        EXPECT_EQ(expected[2], "C:\\" + Ansi(L"絵文字") + "\\??.png");
-        EXPECT_EQ(expected[3], Ansi(L"C:\\ソフト\\Ωμ") + "?" + Ansi(L"γα") + "?e?\?end.TXT");
+        EXPECT_EQ(GetItemWideText(hDlg, IDC_PATHS), exact);
 
-        // The conversions take such names like any other.
         Click(hDlg, IDC_CASE);
         Click(hDlg, IDC_SLASH);
-        EXPECT_EQ(GetItemText(hDlg, IDC_PATHS).substr(0, 14), "C:/?\?/?\?.TXT\r\n");
+        EXPECT_EQ(GetItemWideText(hDlg, IDC_PATHS).substr(0, 14), L"C:/한글/파일.TXT\r\n");
+        EXPECT_EQ(GetItemWideText(hDlg, IDC_PATHS).substr(exact.rfind(L"\r\n") + 2),
+                  L"C:/ソフト/ΩΜΈΓΑ한É😀END.TXT");
+
+        Click(hDlg, IDC_COPYALL);
+        EXPECT_EQ(ReadClipboardUnicodeText(), GetItemWideText(hDlg, IDC_PATHS));
+        const std::optional<std::string> strAnsi = ReadClipboardText();
+        ASSERT_TRUE(strAnsi);
+        EXPECT_EQ(strAnsi->substr(0, 34), "C:/?\?/?\?.TXT\r\nC:/CAFE/RESUME.DOC\r\n");
+        const std::optional<LCID> lcid = ReadClipboardLocale();
+        ASSERT_TRUE(lcid);
+        UINT nCodePage = 0;
+        ::GetLocaleInfoW(*lcid, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                         reinterpret_cast<LPWSTR>(&nCodePage), sizeof nCodePage / sizeof(wchar_t));
+        EXPECT_EQ(nCodePage, ::GetACP());
     }});
 }
 
@@ -303,11 +323,10 @@ TEST_F(HostileDropTest, EmptyNamesEndTheListAndTheDropShowsAsThePlatformReadsIt)
     }});
 }
 
-// While another program holds the clipboard open, a confirmed copy cannot
-// reach it: the edit box's copy fails without a word (it does not become the
-// clipboard's owner), the clipboard keeps what it held, and the list stays as
-// shown. Once the clipboard is free the next copy goes through.
-TEST_F(HostileDropTest, ClipboardHeldByAnotherProgramFailsTheCopyQuietlyAndKeepsTheList)
+// While another program holds the clipboard open, a confirmed copy waits for
+// it about a second: a holder that lets go meanwhile causes no message, one
+// that does not is reported, and the clipboard and the list stay as they were.
+TEST_F(HostileDropTest, ClipboardHeldByAnotherProgramDelaysTheCopyOrIsReported)
 {
     const Paths paths = {"C:\\Dir\\a.txt", "C:\\Dir\\b.txt"};
     WriteClipboardText("before");
@@ -319,15 +338,27 @@ TEST_F(HostileDropTest, ClipboardHeldByAnotherProgramFailsTheCopyQuietlyAndKeeps
             const auto start = std::chrono::steady_clock::now();
             Click(hDlg, IDC_COPYALL);
             std::printf("copy with the clipboard held: %.1f ms\n", MillisecondsSince(start));
-            EXPECT_NE(::GetClipboardOwner(), ::GetDlgItem(hDlg, IDC_PATHS));
-            EXPECT_EQ(m_boxes.Seen().size(), 1u) << "only the confirmation";
+            ASSERT_EQ(m_boxes.Seen().size(), 2u) << "the confirmation, then the report";
+            EXPECT_EQ(
+                m_boxes.Seen()[1].strText,
+                L"クリップボードが他のプログラムに使われているため、コピーできませんでした。");
+            EXPECT_FALSE(m_boxes.Seen()[1].bHasCancel);
             EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), Join(paths));
             EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "2");
         }
         EXPECT_EQ(ReadClipboardText(), "before");
 
+        CClipboardHolder holder;
+        ASSERT_TRUE(holder.IsHolding());
+        std::thread letGo([&] {
+            ::Sleep(300);
+            holder.Release();
+        });
+        const auto start = std::chrono::steady_clock::now();
         Click(hDlg, IDC_COPYALL);
-        EXPECT_EQ(::GetClipboardOwner(), ::GetDlgItem(hDlg, IDC_PATHS));
+        std::printf("copy with the clipboard held for 300 ms: %.1f ms\n", MillisecondsSince(start));
+        letGo.join();
+        EXPECT_EQ(m_boxes.Seen().size(), 3u) << "only the confirmation";
         EXPECT_EQ(ReadClipboardText(), Join(paths));
     }});
 }

@@ -22,8 +22,7 @@ class PathListDlgTest : public PathListDlgFixture
 const std::string SOFT = "\x83\x5c\x83\x74\x83\x67";
 
 // The confirmation, in the ANSI code page, as the user reads it.
-const std::string CONFIRM_COPY =
-    Ansi(L"現在のクリップボードの情報は消滅します。\r\nよろしいですか？");
+const std::wstring CONFIRM_COPY = L"現在のクリップボードの情報は消滅します。\r\nよろしいですか？";
 
 TEST_F(PathListDlgTest, OpensCentredReadyForDropsWithCopyAllFocused)
 {
@@ -198,7 +197,7 @@ TEST_F(PathListDlgTest, DropOfMoreThan99IsRefusedAndChangesNothing)
         const HDROP hDrop = Drop(hDlg, Paths(100, "C:\\x"));
         ASSERT_EQ(m_boxes.Seen().size(), 1u);
         const CMessageBoxSeen& box = m_boxes.Seen()[0];
-        EXPECT_EQ(box.strText, Ansi(L"99個以上のファイルを扱う事はできません。"));
+        EXPECT_EQ(box.strText, L"99個以上のファイルを扱う事はできません。");
         EXPECT_EQ(box.strCaption, AfxGetApp()->m_strAppName);
         EXPECT_TRUE(box.bHasOk);
         EXPECT_FALSE(box.bHasCancel);

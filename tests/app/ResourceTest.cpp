@@ -252,6 +252,8 @@ TEST(ResourceTest, StringsAreJapaneseAndExact)
     EXPECT_EQ(load(IDS_CONFIRM_COPY),
               L"現在のクリップボードの情報は消滅します。\r\nよろしいですか？");
     EXPECT_EQ(load(IDS_TOO_MANY), L"99個以上のファイルを扱う事はできません。");
+    EXPECT_EQ(load(IDS_CLIPBOARD_BUSY),
+              L"クリップボードが他のプログラムに使われているため、コピーできませんでした。");
 }
 
 TEST(ResourceTest, ImagesHaveTheirSizes)

@@ -3,6 +3,7 @@
 // USER objects stay flat, and every drop handle is released.
 #include "afx/WinApp.h"
 #include "app/PathListDlg.h"
+#include "app/SystemUnicodeCase.h"
 #include "pathlist/CrtCodePage.h"
 #include "res/resource.h"
 #include "tests/support/Clipboard.h"
@@ -256,7 +257,8 @@ private:
 TEST(SoakTest, TenThousandDropsLeaveMemoryAndObjectsFlatAndReleaseEveryDrop)
 {
     CCrtCodePage codePage;
-    CPathListDlg dlg(codePage);
+    CSystemUnicodeCase unicodeCase;
+    CPathListDlg dlg(codePage, unicodeCase);
     AfxGetApp()->m_pMainWnd = &dlg;
     CSoak soak;
     CResourceUse warm = {}, half = {}, end = {};

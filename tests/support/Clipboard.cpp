@@ -16,19 +16,35 @@ bool OpenClipboardSoon()
     }
     return false;
 }
+
+// The clipboard's data in nFormat, read as T from its first bytes.
+template <class T, class Data> std::optional<T> ReadClipboard(UINT nFormat)
+{
+    if (!OpenClipboardSoon())
+        return std::nullopt;
+    std::optional<T> value;
+    if (const HANDLE hData = ::GetClipboardData(nFormat)) {
+        value = T(*static_cast<const Data*>(::GlobalLock(hData)));
+        ::GlobalUnlock(hData);
+    }
+    ::CloseClipboard();
+    return value;
+}
 } // namespace
 
 std::optional<std::string> ReadClipboardText()
 {
-    if (!OpenClipboardSoon())
-        return std::nullopt;
-    std::optional<std::string> text;
-    if (const HANDLE hData = ::GetClipboardData(CF_TEXT)) {
-        text = static_cast<const char*>(::GlobalLock(hData));
-        ::GlobalUnlock(hData);
-    }
-    ::CloseClipboard();
-    return text;
+    return ReadClipboard<std::string, char[1]>(CF_TEXT);
+}
+
+std::optional<std::wstring> ReadClipboardUnicodeText()
+{
+    return ReadClipboard<std::wstring, wchar_t[1]>(CF_UNICODETEXT);
+}
+
+std::optional<LCID> ReadClipboardLocale()
+{
+    return ReadClipboard<LCID, LCID>(CF_LOCALE);
 }
 
 void WriteClipboardText(const std::string& strText)

@@ -3,6 +3,11 @@
 #include <optional>
 #include <string>
 
-// The clipboard's CF_TEXT, in the ANSI code page; none when it holds no text.
+#include <windows.h>
+
+// What the clipboard holds as CF_TEXT (in the ANSI code page), as
+// CF_UNICODETEXT, and as CF_LOCALE; none where it holds no such thing.
 std::optional<std::string> ReadClipboardText();
+std::optional<std::wstring> ReadClipboardUnicodeText();
+std::optional<LCID> ReadClipboardLocale();
 void WriteClipboardText(const std::string& strText);

@@ -7,10 +7,10 @@ constexpr int MSGBOX_IDICON = 0x0440;
 
 CMessageBoxAnswerer* g_pAnswerer = nullptr;
 
-std::string WindowText(HWND hWnd)
+std::wstring WindowText(HWND hWnd)
 {
-    std::string strText(::GetWindowTextLengthA(hWnd), '\0');
-    strText.resize(::GetWindowTextA(hWnd, &strText[0], strText.size() + 1));
+    std::wstring strText(::GetWindowTextLengthW(hWnd), L'\0');
+    strText.resize(::GetWindowTextW(hWnd, strText.data(), strText.size() + 1));
     return strText;
 }
 

@@ -9,8 +9,8 @@
 // What a message box showed, seen as it opened.
 struct CMessageBoxSeen
 {
-    std::string strText; // ANSI code page bytes
-    std::string strCaption;
+    std::wstring strText;
+    std::wstring strCaption;
     bool bHasOk;
     bool bHasCancel;
     HICON hIcon;

@@ -127,6 +127,14 @@ std::string GetItemText(HWND hDlg, int nID)
     return strText;
 }
 
+std::wstring GetItemWideText(HWND hDlg, int nID)
+{
+    const HWND hItem = ::GetDlgItem(hDlg, nID);
+    std::wstring strText(::GetWindowTextLengthW(hItem), L'\0');
+    strText.resize(::GetWindowTextW(hItem, strText.data(), strText.size() + 1));
+    return strText;
+}
+
 void Click(HWND hDlg, int nID)
 {
     ::SendMessageA(::GetDlgItem(hDlg, nID), BM_CLICK, 0, 0);

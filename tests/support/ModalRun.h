@@ -24,7 +24,10 @@ INT_PTR RunModal(CDialog& dlg, std::vector<Step> steps);
 // dialog ended by itself rather than after the last step.
 bool RunModalOver(HWND hOwner, const std::function<void()>& open, std::vector<Step> steps);
 
+// A control's text in the ANSI code page (as a program of that code page
+// reads it), and as the control holds it.
 std::string GetItemText(HWND hDlg, int nID);
+std::wstring GetItemWideText(HWND hDlg, int nID);
 void Click(HWND hDlg, int nID);
 // Posts a key press to the focused window, as the keyboard would.
 void PostKey(UINT nVirtKey);

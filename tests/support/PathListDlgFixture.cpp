@@ -5,7 +5,7 @@
 
 INT_PTR PathListDlgFixture::Run(std::vector<Step> steps)
 {
-    CPathListDlg dlg(m_codePage);
+    CPathListDlg dlg(m_codePage, m_unicodeCase);
     AfxGetApp()->m_pMainWnd = &dlg;
     const INT_PTR nResult = RunModal(dlg, std::move(steps));
     AfxGetApp()->m_pMainWnd = nullptr;

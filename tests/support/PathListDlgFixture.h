@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/SystemUnicodeCase.h"
 #include "pathlist/CrtCodePage.h"
 #include "tests/support/MessageBoxAnswerer.h"
 #include "tests/support/ModalRun.h"
@@ -9,8 +10,8 @@
 #include <vector>
 
 // The main dialog as the program runs it: the application's main window, with
-// the C runtime's code page rules; its message boxes answered OK unless a test
-// says otherwise.
+// the C runtime's code page rules and the system's Unicode case; its message boxes answered OK
+// unless a test says otherwise.
 class PathListDlgFixture : public ::testing::Test
 {
 protected:
@@ -18,5 +19,6 @@ protected:
     INT_PTR Run(std::vector<Step> steps);
 
     CCrtCodePage m_codePage;
+    CSystemUnicodeCase m_unicodeCase;
     CMessageBoxAnswerer m_boxes{IDOK};
 };

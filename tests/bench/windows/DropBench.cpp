@@ -6,6 +6,7 @@
 // painted the one before, as it would between two drops of a user.
 #include "afx/WinApp.h"
 #include "app/PathListDlg.h"
+#include "app/SystemUnicodeCase.h"
 #include "pathlist/CrtCodePage.h"
 #include "tests/support/DropFiles.h"
 
@@ -70,7 +71,8 @@ int main(int argc, char* argv[])
 {
     const int nRuns = argc > 1 ? std::atoi(argv[1]) : 101;
     CCrtCodePage codePage;
-    CPathListDlg dlg(codePage);
+    CSystemUnicodeCase unicodeCase;
+    CPathListDlg dlg(codePage, unicodeCase);
     AfxGetApp()->m_pMainWnd = &dlg;
     CBench bench{dlg, nRuns, {MakePaths(".xlsx"), MakePaths(".docx")}, false, {}};
     g_pBench = &bench;
