@@ -7,7 +7,7 @@ set -eu
 
 packages="cmake ninja-build g++ libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 xvfb x11-utils xdotool
-  imagemagick libx11-dev locales fonts-ipafont-gothic"
+  imagemagick libx11-dev locales fonts-ipafont-gothic git"
 vexlo_runs_32bit && packages="$packages wine32:i386"
 
 missing=

@@ -3,8 +3,10 @@
 # address and undefined-behaviour sanitizers with a short fuzzing run, then
 # the Windows program cross-compiled and tested under Wine: the 32-bit
 # program where this machine runs 32-bit code, and the 64-bit build always.
-# Where the 32-bit program cannot run it is still built, and the 64-bit tests
-# read its resources and check its imports.
+# Where the 32-bit program cannot run it is still built, its imports and
+# protections are checked and the 64-bit tests read its resources. Last, each
+# build of the program is made again from a copy of the sources and compared
+# byte for byte.
 set -eu
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
@@ -16,7 +18,7 @@ if vexlo_runs_32bit; then
 else
     run32=
     echo "test: testing the 64-bit build under Wine; the 32-bit program is built and its" \
-        "resources and imports checked, not run: this machine runs no 32-bit code"
+        "resources, imports and protections checked, not run: this machine runs no 32-bit code"
 fi
 
 for preset in native native-asan windows windows64; do
@@ -27,9 +29,10 @@ for preset in native native-asan windows windows64; do
     esac
     cmake --build --preset "$preset"
     if [ "$preset" = windows ] && [ -z "$run32" ]; then
-        # Only what needs no 32-bit process: its imports.
+        # Only what needs no 32-bit process: the checks of its file.
         ctest --preset "$preset" -L static
     else
         ctest --preset "$preset"
     fi
 done
+tools/check-reproducible.sh

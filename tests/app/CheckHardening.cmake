@@ -1,0 +1,25 @@
+# cmake -D OBJDUMP=... -D PROGRAM=... -D FLAGS=NX_COMPAT;... -P CheckHardening.cmake
+# Fails unless PROGRAM's DllCharacteristics include every flag listed (as
+# objdump names them) and, as a dynamic base is worth nothing without them, it
+# keeps its base relocations.
+execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "${OBJDUMP} could not read ${PROGRAM}")
+endif()
+# The value's line, then one indented line per flag set.
+string(REGEX MATCH "\nDllCharacteristics[^\n]*\n([ \t]+[A-Z_]+\n)*" characteristics "${dump}")
+set(missing)
+foreach(flag IN LISTS FLAGS)
+    if(NOT characteristics MATCHES "[ \t]${flag}\n")
+        list(APPEND missing ${flag})
+    endif()
+endforeach()
+if(missing)
+    message(FATAL_ERROR "${PROGRAM} lacks ${missing}; it has:${characteristics}")
+endif()
+string(REGEX MATCH "Entry 5 [0-9a-fA-F]+ ([0-9a-fA-F]+) Base Relocation Directory" relocations "${dump}")
+set(relocations_size "${CMAKE_MATCH_1}")
+if(dump MATCHES "relocations stripped" OR NOT relocations_size MATCHES "[1-9a-fA-F]")
+    message(FATAL_ERROR "${PROGRAM} has no base relocations: Windows cannot move it")
+endif()
+message(STATUS "${PROGRAM} has ${FLAGS} and base relocations")
