@@ -174,6 +174,26 @@ xdotool key Down Down
 shot 7-info-hidden "$dialog" "$info"
 dismiss "$info"
 
+# Names that code page 932 cannot hold (Korean, an accent, an emoji): shown as
+# they are.
+exact="probe_한글_é_😀_〜.txt"
+touch "$samples/$exact"
+(cd "$samples" && "$drop" "$dialog" "$exact" ソフト.txt)
+shot 8-exact-names "$dialog"
+
+# The same program on a system whose code page is 1252, not 932: its Japanese
+# texts still read as written.
+"$WINESERVER" -k
+LC_ALL=C.UTF-8 "$WINE" "$exe" &
+dialog=$(timeout 30 xdotool search --sync --onlyvisible --name Vexlo | head -1)
+[ -n "$dialog" ] || { echo "screenshots: Vexlo.exe opened no window under code page 1252" >&2 && exit 1; }
+(cd "$samples" && "$drop" "$dialog" "$exact" ReadMe.txt)
+shot 9-cp1252 "$dialog"
+press copy
+box=$(popup)
+shot 10-cp1252-copy-confirm "$dialog" "$box"
+dismiss "$box"
+
 # Further pictures follow the same steps: press a button, take the window it
 # opens with popup, shoot it with the dialog, dismiss it.
 
