@@ -33,16 +33,16 @@ double MillisecondsSince(std::chrono::steady_clock::time_point start)
 }
 
 // Counts the paths the dialog asks of drops: while it lives, this
-// executable's import of DragQueryFileA points at a stand-in that counts the
-// calls for an item (not those asking the number of items) and passes every
-// call on.
-class CFetchCounter
+// executable's import of DragQueryFileA (Char char) or DragQueryFileW
+// (wchar_t) points at a stand-in that counts the calls for an item (not those
+// asking the number of items) and passes every call on.
+template <class Char> class CFetchCounter
 {
 public:
     CFetchCounter() : m_ppfnImport(FindImport(reinterpret_cast<void*>(s_pfnReal)))
     {
         s_nFetches = 0;
-        Point(reinterpret_cast<void*>(CountingDragQueryFileA));
+        Point(reinterpret_cast<void*>(CountingDragQueryFile));
     }
     ~CFetchCounter() { Point(reinterpret_cast<void*>(s_pfnReal)); }
     CFetchCounter(const CFetchCounter&) = delete;
@@ -52,9 +52,9 @@ public:
     int Fetches() const { return s_nFetches; }
 
 private:
-    using DragQueryFileAProc = UINT(WINAPI*)(HDROP, UINT, LPSTR, UINT);
+    using DragQueryFileProc = UINT(WINAPI*)(HDROP, UINT, Char*, UINT);
 
-    static UINT WINAPI CountingDragQueryFileA(HDROP hDrop, UINT iFile, LPSTR lpszFile, UINT cch)
+    static UINT WINAPI CountingDragQueryFile(HDROP hDrop, UINT iFile, Char* lpszFile, UINT cch)
     {
         if (iFile != 0xFFFFFFFF)
             ++s_nFetches;
@@ -91,9 +91,10 @@ private:
         ::VirtualProtect(m_ppfnImport, sizeof(void*), dwProtect, &dwProtect);
     }
 
-    static inline const DragQueryFileAProc s_pfnReal =
-        reinterpret_cast<DragQueryFileAProc>(reinterpret_cast<void*>(
-            ::GetProcAddress(::GetModuleHandleA("shell32.dll"), "DragQueryFileA")));
+    static inline const DragQueryFileProc s_pfnReal =
+        reinterpret_cast<DragQueryFileProc>(reinterpret_cast<void*>(
+            ::GetProcAddress(::GetModuleHandleA("shell32.dll"),
+                             sizeof(Char) == 1 ? "DragQueryFileA" : "DragQueryFileW")));
     static inline int s_nFetches = 0;
 
     void** m_ppfnImport;
@@ -162,8 +163,10 @@ TEST_F(HostileDropTest, HundredThousandItemsAreRefusedAtOnceWithoutOnePathFetche
     Run({[&](HWND hDlg) {
         Drop(hDlg, kept);
         Click(hDlg, IDC_CASE); // upper case
-        CFetchCounter fetches;
-        ASSERT_TRUE(fetches.IsCounting()) << "the dialog's DragQueryFileA import was not found";
+        CFetchCounter<char> ansiFetches;
+        CFetchCounter<wchar_t> wideFetches;
+        ASSERT_TRUE(ansiFetches.IsCounting()) << "the dialog's DragQueryFileA import was not found";
+        ASSERT_TRUE(wideFetches.IsCounting()) << "the dialog's DragQueryFileW import was not found";
 
         // The refusal of a small drop over the limit, for comparison.
         auto start = std::chrono::steady_clock::now();
@@ -174,7 +177,8 @@ TEST_F(HostileDropTest, HundredThousandItemsAreRefusedAtOnceWithoutOnePathFetche
         const double msHuge = MillisecondsSince(start);
         std::printf("refusal of 100 items: %.1f ms, of 100000 items: %.1f ms\n", msSmall, msHuge);
 
-        EXPECT_EQ(fetches.Fetches(), 0);
+        EXPECT_EQ(ansiFetches.Fetches(), 0);
+        EXPECT_EQ(wideFetches.Fetches(), 0);
         EXPECT_TRUE(IsReleased(hSmall));
         EXPECT_TRUE(IsReleased(hHuge));
         ASSERT_EQ(m_boxes.Seen().size(), 2u);
@@ -184,9 +188,10 @@ TEST_F(HostileDropTest, HundredThousandItemsAreRefusedAtOnceWithoutOnePathFetche
         Click(hDlg, IDC_CASE); // on to lower case: the mode was kept
         EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), "c:\\kept\\one\r\nc:\\kept\\two");
 
-        // The counter sees the fetches of a drop that is taken.
+        // The counters see the fetches of a drop that is taken.
         Drop(hDlg, Paths{"C:\\taken"});
-        EXPECT_GT(fetches.Fetches(), 0);
+        EXPECT_GT(ansiFetches.Fetches(), 0);
+        EXPECT_GT(wideFetches.Fetches(), 0);
     }});
 }
 
