@@ -1,11 +1,9 @@
-# cmake -D OBJDUMP=... -D PROGRAM=... -D FLAGS=NX_COMPAT;... -P CheckHardening.cmake
+# cmake -D OBJDUMP=... -D PROGRAM=... -D FLAGS=NX_COMPAT,... -P CheckHardening.cmake
 # Fails unless PROGRAM's DllCharacteristics include every flag listed (as
 # objdump names them) and, as a dynamic base is worth nothing without them, it
 # keeps its base relocations.
-execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
-if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "${OBJDUMP} could not read ${PROGRAM}")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/ProgramFile.cmake)
+string(REPLACE "," ";" FLAGS "${FLAGS}")
 # The value's line, then one indented line per flag set.
 string(REGEX MATCH "\nDllCharacteristics[^\n]*\n([ \t]+[A-Z_]+\n)*" characteristics "${dump}")
 set(missing)

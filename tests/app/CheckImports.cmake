@@ -1,9 +1,7 @@
-# cmake -D OBJDUMP=... -D PROGRAM=... -D DLLS=a.dll;b.dll -P CheckImports.cmake
+# cmake -D OBJDUMP=... -D PROGRAM=... -D DLLS=a.dll,b.dll -P CheckImports.cmake
 # Fails unless PROGRAM imports exactly the DLLs listed (in any order and case).
-execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
-if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "${OBJDUMP} could not read ${PROGRAM}")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/ProgramFile.cmake)
+string(REPLACE "," ";" DLLS "${DLLS}")
 string(REGEX MATCHALL "DLL Name: [^\n]+" lines "${dump}")
 set(imported)
 foreach(line IN LISTS lines)
