@@ -341,19 +341,31 @@ TEST(ResourceTest, ImagesHaveTheirSizes)
     const auto* pGroup =
         static_cast<const BYTE*>(LoadJapanese(RT_GROUP_ICON, IDR_MAINFRAME, &nSize));
     ASSERT_TRUE(pGroup);
-    // NEWHEADER (6 bytes), then 14-byte entries starting with width, height.
-    std::set<std::pair<int, int>> sizes;
+    // NEWHEADER (6 bytes), then 14-byte entries: width, height (0 for 256),
+    // colours, reserved, planes, bits per pixel...
+    std::vector<std::vector<int>> icons;
     const WORD nIcons = *reinterpret_cast<const WORD*>(pGroup + 4);
-    for (WORD i = 0; i < nIcons; ++i)
-        sizes.insert({pGroup[6 + 14 * i], pGroup[6 + 14 * i + 1]});
-    EXPECT_EQ(sizes, (std::set<std::pair<int, int>>{{16, 16}, {32, 32}}));
+    ASSERT_EQ(nSize, 6u + 14u * nIcons);
+    for (WORD i = 0; i < nIcons; ++i) {
+        const BYTE* pEntry = pGroup + 6 + 14 * i;
+        icons.push_back({pEntry[0] ? pEntry[0] : 256, pEntry[1] ? pEntry[1] : 256,
+                         *reinterpret_cast<const WORD*>(pEntry + 6)});
+    }
+    // The 16-colour images first, for the systems that take the first that fits.
+    EXPECT_EQ(icons, (std::vector<std::vector<int>>{
+                         {32, 32, 4}, {16, 16, 4}, {48, 48, 32}, {256, 256, 32}}));
 
     const auto bitmapSize = [](UINT nID) {
         const auto* pInfo = static_cast<const BITMAPINFOHEADER*>(LoadJapanese(RT_BITMAP, nID));
         return pInfo ? std::make_pair(pInfo->biWidth, pInfo->biHeight) : std::make_pair(0L, 0L);
     };
+    // Drawn at 96, 144 and 192 DPI: one and a half and twice the size.
     EXPECT_EQ(bitmapSize(IDB_FOLDERS), std::make_pair(32L, 24L));
+    EXPECT_EQ(bitmapSize(IDB_FOLDERS_144), std::make_pair(48L, 36L));
+    EXPECT_EQ(bitmapSize(IDB_FOLDERS_192), std::make_pair(64L, 48L));
     EXPECT_EQ(bitmapSize(IDB_CAPTION), std::make_pair(54L, 13L));
+    EXPECT_EQ(bitmapSize(IDB_CAPTION_144), std::make_pair(81L, 20L));
+    EXPECT_EQ(bitmapSize(IDB_CAPTION_192), std::make_pair(108L, 26L));
 }
 
 TEST(ResourceTest, ManifestIsWellFormedAndAsksForThemedControlsAsInvokerAndPerMonitorDpi)
