@@ -51,6 +51,14 @@ template <auto pfn> LRESULT AfxSig_vD(CWnd& wnd, WPARAM wParam, LPARAM)
     return 0;
 }
 
+// The new DPI (the same across as down) and the window rectangle suggested
+// for it.
+template <auto pfn> LRESULT AfxSig_vwR(CWnd& wnd, WPARAM wParam, LPARAM lParam)
+{
+    (AfxHandlerTarget<pfn>(wnd).*pfn)(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+    return 0;
+}
+
 // clang-format off
 #define DECLARE_MESSAGE_MAP()                                                                      \
 protected:                                                                                         \
@@ -74,6 +82,7 @@ protected:                                                                      
 #define ON_WM_PAINT() {WM_PAINT, 0, 0, &AfxSig_vv<&ThisClass::OnPaint>},
 #define ON_WM_QUERYDRAGICON() {WM_QUERYDRAGICON, 0, 0, &AfxSig_hv<&ThisClass::OnQueryDragIcon>},
 #define ON_WM_DROPFILES() {WM_DROPFILES, 0, 0, &AfxSig_vD<&ThisClass::OnDropFiles>},
+#define ON_WM_DPICHANGED() {WM_DPICHANGED, 0, 0, &AfxSig_vwR<&ThisClass::OnDpiChanged>},
 // A command: code 0, as a button's click (BN_CLICKED) and Esc's IDCANCEL have.
 #define ON_COMMAND(id, memberFxn) {WM_COMMAND, 0, (id), &AfxSig_vv<&ThisClass::memberFxn>},
 #define ON_BN_CLICKED(id, memberFxn)                                                               \

@@ -40,8 +40,14 @@ BEGIN_MESSAGE_MAP(CPathListDlg, CDialog)
     ON_BN_CLICKED(IDC_SLASH, OnSlash)
     ON_BN_CLICKED(IDC_CASE, OnCase)
     ON_BN_CLICKED(IDC_COPYALL, OnCopyAll)
+    ON_WM_DPICHANGED()
 END_MESSAGE_MAP()
 // clang-format on
+
+const CDialogPictures::Variants CPathListDlg::s_pictures[2] = {
+    {IDB_FOLDERS, IDB_FOLDERS_144, IDB_FOLDERS_192},
+    {IDB_CAPTION, IDB_CAPTION_144, IDB_CAPTION_192},
+};
 
 CPathListDlg::CPathListDlg(const CCodePage& codePage, const CUnicodeCase& unicodeCase,
                            CWnd* pParent)
@@ -56,6 +62,7 @@ BOOL CPathListDlg::OnInitDialog()
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     DragAcceptFiles(TRUE);
+    m_pictures.Show(m_hWnd, CDialogPictures::WindowDpi(m_hWnd));
     return TRUE;
 }
 
@@ -80,6 +87,16 @@ void CPathListDlg::OnPaint()
 HICON CPathListDlg::OnQueryDragIcon()
 {
     return m_hIcon;
+}
+
+// The window has moved to a monitor of another DPI (or the monitor's changed).
+void CPathListDlg::OnDpiChanged(UINT nDpi, const RECT* pRect)
+{
+    ::SetWindowPos(m_hWnd, NULL, pRect->left, pRect->top, pRect->right - pRect->left,
+                   pRect->bottom - pRect->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    m_pictures.Show(m_hWnd, nDpi);
+    // Windows 10 1703 and later go on to scale the dialog's font and controls.
+    Default();
 }
 
 void CPathListDlg::OnDropFiles(HDROP hDropInfo)

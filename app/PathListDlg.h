@@ -1,6 +1,7 @@
 #pragma once
 
 #include "afx/Dialog.h"
+#include "app/DialogPictures.h"
 #include "pathlist/PathList.h"
 
 #include <shellapi.h>
@@ -23,6 +24,7 @@ protected:
     void OnSlash();
     void OnCase();
     void OnCopyAll();
+    void OnDpiChanged(UINT nDpi, const RECT* pRect);
 
     DECLARE_MESSAGE_MAP()
 
@@ -35,4 +37,7 @@ private:
     CPathList m_pathList;
     CWidePathList m_exactPaths;
     HICON m_hIcon;
+    // The folders picture and the caption, drawn for the window's DPI.
+    static const CDialogPictures::Variants s_pictures[2];
+    CDialogPictures m_pictures{s_pictures};
 };

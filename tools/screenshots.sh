@@ -2,7 +2,9 @@
 # Pictures of Vexlo at work, made without a display: builds the program and
 # the drop tool, runs Vexlo.exe under Wine (Japanese locale) on a private
 # headless X server, drops sample files on it as a Linux file manager would,
-# presses its buttons with the mouse and writes screenshots/*.png.
+# presses its buttons with the mouse and writes screenshots/*.png; then the
+# window after a drop and the info dialog again at 144 and 192 DPI (150 % and
+# 200 % scaling), as *-144dpi.png and *-192dpi.png.
 # A bare X server has no window manager, so the pictures have no caption bars.
 set -eu
 cd "$(dirname "$0")/.."
@@ -18,8 +20,8 @@ exe=$PWD/build/$VEXLO_PRESET/app/Vexlo.exe
 drop=$PWD/build/native/tools/xdnd-drop
 shots=$PWD/screenshots
 
-prefix=$PWD/build/$VEXLO_PRESET/wineprefix
-# The Windows tests use this prefix too: take turns with them.
+# A prefix of its own, as the pictures change its DPI.
+prefix=$PWD/build/$VEXLO_PRESET/wineprefix-screenshots
 exec 9>"$prefix.lock"
 flock 9
 vexlo_wine_prefix $VEXLO_WINEARCH "$prefix"
@@ -129,6 +131,24 @@ dismiss() {
     warn "window $1 stayed open"
 }
 
+# dpi DPI: the DPI Wine gives programs, read by its server as it starts.
+dpi() {
+    "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+    "$WINESERVER" -k
+    "$WINESERVER" -w
+}
+
+# start: runs Vexlo.exe; its window's id in $dialog once up.
+start() {
+    "$WINE" "$exe" &
+    dialog=$(timeout 30 xdotool search --sync --onlyvisible --name Vexlo | head -1)
+    [ -n "$dialog" ] || { echo "screenshots: Vexlo.exe opened no window" >&2 && exit 1; }
+}
+
+drop_samples() {
+    (cd "$samples" && "$drop" "$dialog" ReadMe.txt ソフト.txt 表計算 能力.doc "My Photos" Backup.ZIP)
+}
+
 # Japanese names whose second byte in code page 932 is "\" (ソ, 表, 能) or a
 # letter (フ, ト, プ), mixed letter case, a space, two folders; and one drop
 # too many.
@@ -142,12 +162,11 @@ done
 mkdir -p "$shots"
 rm -f "$shots"/[0-9]-*.png
 started=$SECONDS
-"$WINE" "$exe" &
-dialog=$(timeout 30 xdotool search --sync --onlyvisible --name Vexlo | head -1)
-[ -n "$dialog" ] || { echo "screenshots: Vexlo.exe opened no window" >&2 && exit 1; }
+dpi 96
+start
 shot 1-empty "$dialog"
 
-(cd "$samples" && "$drop" "$dialog" ReadMe.txt ソフト.txt 表計算 能力.doc "My Photos" Backup.ZIP)
+drop_samples
 shot 2-dropped "$dialog"
 
 press case
@@ -196,6 +215,18 @@ dismiss "$box"
 
 # Further pictures follow the same steps: press a button, take the window it
 # opens with popup, shoot it with the dialog, dismiss it.
+
+# The window after a drop and the info dialog, scaled: text, controls and
+# pictures drawn for the DPI, not stretched.
+for scale in 144 192; do
+    dpi $scale
+    start
+    drop_samples
+    shot "2-dropped-${scale}dpi" "$dialog"
+    press info
+    info=$(popup)
+    shot "6-info-${scale}dpi" "$dialog" "$info"
+done
 
 echo "screenshots: $pictures pictures in $((SECONDS - started)) s in $shots"
 [ "$warnings" -eq 0 ]

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -161,6 +165,83 @@ std::vector<CControl> ReadControls(CTemplateReader& in, WORD nControls, bool bEx
     return controls;
 }
 
+// One element of an XML document: its name, attributes, text and the name of
+// the element it is in.
+struct CXmlElement
+{
+    std::string strName;
+    std::map<std::string, std::string> attributes;
+    std::string strText;
+    std::string strParent;
+};
+
+// The elements of an XML document in document order, checked for what makes
+// it well-formed as far as a manifest goes: one root, tags that nest and
+// close, attributes quoted once each, nothing but white space outside the
+// root, comments and declarations closed.
+std::vector<CXmlElement> ReadXml(const std::string& xml)
+{
+    static const std::regex TAG(R"x(^([\w:.-]+)((?:\s+[\w:.-]+\s*=\s*"[^"<]*")*)\s*(/?)$)x");
+    static const std::regex ATTRIBUTE(R"x(([\w:.-]+)\s*=\s*"([^"<]*)")x");
+    std::vector<CXmlElement> elements;
+    std::vector<size_t> open;
+    bool bRootClosed = false;
+    for (size_t nPos = 0; nPos < xml.size();) {
+        const size_t nTag = std::min(xml.find('<', nPos), xml.size());
+        const std::string strText = xml.substr(nPos, nTag - nPos);
+        if (!open.empty())
+            elements[open.back()].strText += strText;
+        else
+            EXPECT_EQ(strText.find_first_not_of(" \t\r\n"), std::string::npos)
+                << "text outside the root";
+        if (nTag == xml.size())
+            break;
+        const auto skipTo = [&](const char* pszEnd) {
+            const size_t nEnd = xml.find(pszEnd, nTag);
+            EXPECT_NE(nEnd, std::string::npos) << "unclosed at " << nTag;
+            return nEnd == std::string::npos ? xml.size() : nEnd + strlen(pszEnd);
+        };
+        if (xml.compare(nTag, 4, "<!--") == 0) {
+            nPos = skipTo("-->");
+            continue;
+        }
+        if (xml.compare(nTag, 2, "<?") == 0) {
+            nPos = skipTo("?>");
+            continue;
+        }
+        nPos = skipTo(">");
+        const std::string strTag = xml.substr(nTag + 1, nPos - nTag - 2);
+        if (strTag.rfind('/', 0) == 0) {
+            EXPECT_TRUE(!open.empty() && elements[open.back()].strName == strTag.substr(1))
+                << "</" << strTag.substr(1) << "> closes no open element";
+            if (!open.empty())
+                open.pop_back();
+            bRootClosed = open.empty();
+            continue;
+        }
+        std::smatch tag;
+        if (!std::regex_match(strTag, tag, TAG)) {
+            ADD_FAILURE() << "malformed tag <" << strTag << ">";
+            continue;
+        }
+        EXPECT_FALSE(bRootClosed) << "a second root: <" << strTag << ">";
+        CXmlElement element{tag[1], {}, {}, open.empty() ? "" : elements[open.back()].strName};
+        const std::string strAttributes = tag[2];
+        for (std::sregex_iterator it(strAttributes.begin(), strAttributes.end(), ATTRIBUTE), end;
+             it != end; ++it)
+            EXPECT_TRUE(element.attributes.emplace((*it)[1], (*it)[2]).second)
+                << "attribute " << (*it)[1] << " twice";
+        elements.push_back(element);
+        if (tag[3].length())
+            bRootClosed = open.empty();
+        else
+            open.push_back(elements.size() - 1);
+    }
+    EXPECT_TRUE(open.empty()) << "unclosed elements";
+    EXPECT_TRUE(bRootClosed) << "no root";
+    return elements;
+}
+
 TEST(ResourceTest, MainDialogTemplateIsExactlyTheDesignedOne)
 {
     const void* pTemplate = LoadJapanese(RT_DIALOG, IDD_PATHLIST_DIALOG);
@@ -262,19 +343,105 @@ TEST(ResourceTest, ImagesHaveTheirSizes)
     const auto* pGroup =
         static_cast<const BYTE*>(LoadJapanese(RT_GROUP_ICON, IDR_MAINFRAME, &nSize));
     ASSERT_TRUE(pGroup);
-    // NEWHEADER (6 bytes), then 14-byte entries starting with width, height.
-    std::set<std::pair<int, int>> sizes;
+    // NEWHEADER (6 bytes), then 14-byte entries: width, height (0 for 256),
+    // colours, reserved, planes, bits per pixel...
+    std::vector<std::vector<int>> icons;
     const WORD nIcons = *reinterpret_cast<const WORD*>(pGroup + 4);
-    for (WORD i = 0; i < nIcons; ++i)
-        sizes.insert({pGroup[6 + 14 * i], pGroup[6 + 14 * i + 1]});
-    EXPECT_EQ(sizes, (std::set<std::pair<int, int>>{{16, 16}, {32, 32}}));
+    ASSERT_EQ(nSize, 6u + 14u * nIcons);
+    for (WORD i = 0; i < nIcons; ++i) {
+        const BYTE* pEntry = pGroup + 6 + 14 * i;
+        icons.push_back({pEntry[0] ? pEntry[0] : 256, pEntry[1] ? pEntry[1] : 256,
+                         *reinterpret_cast<const WORD*>(pEntry + 6)});
+    }
+    // The 16-colour images first, for the systems that take the first that fits.
+    EXPECT_EQ(icons, (std::vector<std::vector<int>>{
+                         {32, 32, 4}, {16, 16, 4}, {48, 48, 32}, {256, 256, 32}}));
 
     const auto bitmapSize = [](UINT nID) {
         const auto* pInfo = static_cast<const BITMAPINFOHEADER*>(LoadJapanese(RT_BITMAP, nID));
         return pInfo ? std::make_pair(pInfo->biWidth, pInfo->biHeight) : std::make_pair(0L, 0L);
     };
+    // Drawn at 96, 144 and 192 DPI: one and a half and twice the size.
     EXPECT_EQ(bitmapSize(IDB_FOLDERS), std::make_pair(32L, 24L));
+    EXPECT_EQ(bitmapSize(IDB_FOLDERS_144), std::make_pair(48L, 36L));
+    EXPECT_EQ(bitmapSize(IDB_FOLDERS_192), std::make_pair(64L, 48L));
     EXPECT_EQ(bitmapSize(IDB_CAPTION), std::make_pair(54L, 13L));
+    EXPECT_EQ(bitmapSize(IDB_CAPTION_144), std::make_pair(81L, 20L));
+    EXPECT_EQ(bitmapSize(IDB_CAPTION_192), std::make_pair(108L, 26L));
+}
+
+TEST(ResourceTest, ManifestIsWellFormedAndAsksForThemedControlsAsInvokerAndPerMonitorDpi)
+{
+    const HMODULE hModule = ResourceModule();
+    const HRSRC hResource = ::FindResourceW(hModule, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    ASSERT_TRUE(hResource);
+    const std::string xml(
+        static_cast<const char*>(::LockResource(::LoadResource(hModule, hResource))),
+        ::SizeofResource(hModule, hResource));
+    ASSERT_EQ(xml.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"", 0), 0u);
+    const std::vector<CXmlElement> elements = ReadXml(xml);
+    ASSERT_FALSE(elements.empty());
+    EXPECT_EQ(elements[0].strName, "assembly");
+    EXPECT_EQ(elements[0].attributes.at("xmlns"), "urn:schemas-microsoft-com:asm.v1");
+    EXPECT_EQ(elements[0].attributes.at("manifestVersion"), "1.0");
+
+    // Each element of interest, where it must be, with the attributes that
+    // matter; a namespace Windows does not know makes it ignore the element.
+    const auto named = [&](const std::string& strName) {
+        std::vector<CXmlElement> found;
+        for (const CXmlElement& element : elements)
+            if (element.strName == strName)
+                found.push_back(element);
+        return found;
+    };
+    const auto attribute = [](const CXmlElement& element, const char* pszName) -> std::string {
+        const auto it = element.attributes.find(pszName);
+        return it == element.attributes.end() ? "<missing>" : it->second;
+    };
+    const std::vector<CXmlElement> identities = named("assemblyIdentity");
+    const auto controls = std::find_if(identities.begin(), identities.end(), [](const auto& e) {
+        return e.strParent == "dependentAssembly";
+    });
+    ASSERT_NE(controls, identities.end());
+    EXPECT_EQ(controls->attributes, (std::map<std::string, std::string>{
+                                        {"type", "win32"},
+                                        {"name", "Microsoft.Windows.Common-Controls"},
+                                        {"version", "6.0.0.0"},
+                                        {"processorArchitecture", "*"},
+                                        {"publicKeyToken", "6595b64144ccf1df"},
+                                        {"language", "*"},
+                                    }));
+
+    const std::vector<CXmlElement> levels = named("requestedExecutionLevel");
+    ASSERT_EQ(levels.size(), 1u);
+    EXPECT_EQ(attribute(levels[0], "level"), "asInvoker");
+    EXPECT_EQ(levels[0].strParent, "requestedPrivileges");
+
+    std::set<std::string> systems;
+    for (const CXmlElement& os : named("supportedOS")) {
+        EXPECT_EQ(os.strParent, "application");
+        systems.insert(attribute(os, "Id"));
+    }
+    EXPECT_EQ(systems, (std::set<std::string>{
+                           "{e2011457-1546-43c5-a5fe-008deee3d3f0}", // Vista
+                           "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", // 7
+                           "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}", // 8
+                           "{1f676c76-80e1-4239-95bb-83d0f6d0da78}", // 8.1
+                           "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}", // 10 and 11
+                       }));
+
+    const std::vector<CXmlElement> awareness = named("dpiAwareness");
+    ASSERT_EQ(awareness.size(), 1u);
+    EXPECT_EQ(awareness[0].strText, "PerMonitorV2, PerMonitor");
+    EXPECT_EQ(attribute(awareness[0], "xmlns"),
+              "http://schemas.microsoft.com/SMI/2016/WindowsSettings");
+    EXPECT_EQ(awareness[0].strParent, "windowsSettings");
+    const std::vector<CXmlElement> aware = named("dpiAware");
+    ASSERT_EQ(aware.size(), 1u);
+    EXPECT_EQ(aware[0].strText, "true/pm");
+    EXPECT_EQ(attribute(aware[0], "xmlns"),
+              "http://schemas.microsoft.com/SMI/2005/WindowsSettings");
+    EXPECT_EQ(aware[0].strParent, "windowsSettings");
 }
 
 TEST(ResourceTest, VersionResourceDescribesTheProgram)

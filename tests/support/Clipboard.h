@@ -1,9 +1,9 @@
 #pragma once
 
+#include <windows.h>
+
 #include <optional>
 #include <string>
-
-#include <windows.h>
 
 // What the clipboard holds as CF_TEXT (in the ANSI code page), as
 // CF_UNICODETEXT, and as CF_LOCALE; none where it holds no such thing.
