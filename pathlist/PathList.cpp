@@ -17,6 +17,31 @@ bool LeadsPair(const CUnicodeCase&, wchar_t)
 {
     return false;
 }
+
+// Switches every single-unit `from` in `text` to `to`. Double-unit characters
+// are stepped over whole; a lead unit at the very end has no partner and
+// stands alone.
+template <class Rules, class Char>
+void SwitchSeparators(const Rules& rules, std::basic_string<Char>& text, Char from, Char to)
+{
+    const size_t length = text.size();
+    for (size_t i = 0; i < length; ++i) {
+        if (LeadsPair(rules, text[i]) && i + 1 < length)
+            ++i;
+        else if (text[i] == from)
+            text[i] = to;
+    }
+}
+
+template <class Char>
+void ChangeCase(const CTextCase<Char>& rules, std::basic_string<Char>& text,
+                CPathListModes::CaseMode nCaseMode)
+{
+    if (nCaseMode == CPathListModes::CASE_UPPER)
+        rules.MakeUpper(text);
+    else if (nCaseMode == CPathListModes::CASE_LOWER)
+        rules.MakeLower(text);
+}
 } // namespace
 
 template <class Char> CBasicPathList<Char>::CBasicPathList(const Rules& rules) : m_rules(rules)
@@ -51,14 +76,7 @@ template <class Char> void CBasicPathList<Char>::ToggleSlashes()
 {
     const Char from = m_nSlashMode == SLASH_AS_GIVEN ? '\\' : '/';
     const Char to = m_nSlashMode == SLASH_AS_GIVEN ? '/' : '\\';
-    const size_t length = m_strPaths.size();
-    for (size_t i = 0; i < length; ++i) {
-        // A lead unit at the very end has no partner and stands alone.
-        if (LeadsPair(m_rules, m_strPaths[i]) && i + 1 < length)
-            ++i;
-        else if (m_strPaths[i] == from)
-            m_strPaths[i] = to;
-    }
+    SwitchSeparators(m_rules, m_strPaths, from, to);
     m_nSlashMode = m_nSlashMode == SLASH_AS_GIVEN ? SLASH_FORWARD : SLASH_AS_GIVEN;
 }
 
@@ -72,10 +90,16 @@ template <class Char>
 typename CBasicPathList<Char>::String CBasicPathList<Char>::GetDisplayText(CaseMode nCaseMode) const
 {
     String text = m_strPaths;
-    if (nCaseMode == CASE_UPPER)
-        m_rules.MakeUpper(text);
-    else if (nCaseMode == CASE_LOWER)
-        m_rules.MakeLower(text);
+    ChangeCase(m_rules, text, nCaseMode);
+    return text;
+}
+
+template <class Char>
+typename CBasicPathList<Char>::String CBasicPathList<Char>::ToDisplayForm(String text) const
+{
+    if (m_nSlashMode == SLASH_FORWARD)
+        SwitchSeparators(m_rules, text, Char('\\'), Char('/'));
+    ChangeCase(m_rules, text, m_nCaseMode);
     return text;
 }
 

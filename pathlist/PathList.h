@@ -60,6 +60,10 @@ public:
     // itself keeps the case the shell gave it.
     String GetDisplayText(CaseMode nCaseMode) const;
 
+    // Any `text` in "\" separators as the list would show it now: in "/" in
+    // the forward mode and in the case mode's letter case, by the list's rules.
+    String ToDisplayForm(String text) const;
+
     const String& GetPaths() const { return m_strPaths; }
     const Char* GetCountText() const { return m_szCount; }
     SlashMode GetSlashMode() const { return m_nSlashMode; }
