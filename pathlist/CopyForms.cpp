@@ -1,0 +1,254 @@
+#include "pathlist/CopyForms.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+// Both count wherever a line is read: the separator switch may have turned
+// every "\" into "/".
+bool IsSeparator(wchar_t ch)
+{
+    return ch == L'\\' || ch == L'/';
+}
+
+bool IsAsciiLetter(wchar_t ch)
+{
+    return (ch >= L'A' && ch <= L'Z') || (ch >= L'a' && ch <= L'z');
+}
+
+// `ch` is the ASCII letter `upper` in either case: the case modes change the
+// prefix's "UNC" too.
+bool IsLetter(wchar_t ch, wchar_t upper)
+{
+    return ch == upper || ch == upper + (L'a' - L'A');
+}
+
+// Where a line lies in the list's text. The stored text and the shown one
+// break at the same places: letter case never changes a length.
+struct CLineSpan
+{
+    size_t start;
+    size_t length;
+};
+
+std::vector<CLineSpan> SplitLines(const std::wstring& text)
+{
+    std::vector<CLineSpan> lines;
+    if (text.empty())
+        return lines;
+    for (size_t start = 0;;) {
+        const size_t end = text.find(L"\r\n", start);
+        if (end == std::wstring::npos) {
+            lines.push_back({start, text.size() - start});
+            return lines;
+        }
+        lines.push_back({start, end - start});
+        start = end + 2;
+    }
+}
+
+// What a line names, its long-path prefix read away: `\\?\C:\x` stands for
+// `C:\x`, `\\?\UNC\server\share` for `\\server\share`.
+struct CPathParts
+{
+    enum Kind
+    {
+        DRIVE,
+        UNC,
+        OTHER
+    };
+    Kind nKind;
+    // Where the rest starts: at the drive letter; after the separators (and
+    // the prefix) before the server's name; at 0 for anything else.
+    size_t nRest;
+};
+
+bool IsDrivePath(std::wstring_view path)
+{
+    return path.size() >= 2 && IsAsciiLetter(path[0]) && path[1] == L':' &&
+           (path.size() == 2 || IsSeparator(path[2]));
+}
+
+CPathParts ReadPath(std::wstring_view line)
+{
+    const bool longPath = line.size() >= 4 && IsSeparator(line[0]) && IsSeparator(line[1]) &&
+                          line[2] == L'?' && IsSeparator(line[3]);
+    if (longPath) {
+        const std::wstring_view rest = line.substr(4);
+        if (IsDrivePath(rest))
+            return {CPathParts::DRIVE, 4};
+        if (rest.size() >= 4 && IsLetter(rest[0], L'U') && IsLetter(rest[1], L'N') &&
+            IsLetter(rest[2], L'C') && IsSeparator(rest[3]))
+            return {CPathParts::UNC, 8};
+    }
+    if (IsDrivePath(line))
+        return {CPathParts::DRIVE, 0};
+    // Any other `\\?\` path is named after no drive either: kept whole as UNC.
+    if (line.size() >= 2 && IsSeparator(line[0]) && IsSeparator(line[1]))
+        return {CPathParts::UNC, 2};
+    return {CPathParts::OTHER, 0};
+}
+
+// A drive root is a name of its own, or nothing of it would be left.
+std::wstring_view LastName(std::wstring_view line)
+{
+    const CPathParts parts = ReadPath(line);
+    const std::wstring_view rest = line.substr(parts.nRest);
+    if (parts.nKind == CPathParts::DRIVE && rest.find_first_not_of(L"\\/", 2) == rest.npos)
+        return rest;
+    const size_t last = rest.find_last_not_of(L"\\/");
+    if (last == rest.npos)
+        return line;
+    const size_t before = rest.find_last_of(L"\\/", last);
+    const size_t first = before == rest.npos ? 0 : before + 1;
+    return rest.substr(first, last + 1 - first);
+}
+
+// A line already on a server is never looked up; one the platform knows no
+// server form for stays as shown.
+std::wstring ServerLine(std::wstring_view shown, std::wstring_view stored,
+                        const CWidePathList& list, const CServerNames& serverNames)
+{
+    const CPathParts parts = ReadPath(stored);
+    if (parts.nKind != CPathParts::UNC) {
+        // A Windows name never holds "/": switching back gives the exact name.
+        std::wstring exact(stored.substr(parts.nRest));
+        if (list.GetSlashMode() == CWidePathList::SLASH_FORWARD)
+            std::replace(exact.begin(), exact.end(), L'/', L'\\');
+        std::wstring server = serverNames.ServerForm(exact);
+        if (!server.empty())
+            return list.ToDisplayForm(std::move(server));
+    }
+    return std::wstring(shown);
+}
+
+std::wstring WslLine(std::wstring_view line)
+{
+    const CPathParts parts = ReadPath(line);
+    std::wstring_view rest = line.substr(parts.nRest);
+    std::wstring text;
+    if (parts.nKind == CPathParts::DRIVE) {
+        // WSL mounts drives under their lower-case letters.
+        text = L"/mnt/";
+        text += static_cast<wchar_t>(rest[0] | (L'a' - L'A'));
+        rest.remove_prefix(2);
+    } else if (parts.nKind == CPathParts::UNC) {
+        text = L"//";
+    }
+    for (wchar_t ch : rest)
+        text += IsSeparator(ch) ? L'/' : ch;
+    return text;
+}
+
+// The code point at `i`, which it steps past. A surrogate pair is one; a lone
+// surrogate, or a 32-bit unit beyond Unicode, is U+FFFD, as Windows' own
+// conversion to UTF-8 writes it.
+std::uint32_t ReadCodePoint(std::wstring_view text, size_t& i)
+{
+    const auto unit = static_cast<std::uint32_t>(text[i++]);
+    if (unit >= 0xD800 && unit <= 0xDBFF && i < text.size()) {
+        const auto low = static_cast<std::uint32_t>(text[i]);
+        if (low >= 0xDC00 && low <= 0xDFFF) {
+            ++i;
+            return 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
+        }
+    }
+    if ((unit >= 0xD800 && unit <= 0xDFFF) || unit > 0x10FFFF)
+        return 0xFFFD;
+    return unit;
+}
+
+bool IsUnreserved(wchar_t ch)
+{
+    return IsAsciiLetter(ch) || (ch >= L'0' && ch <= L'9') || ch == L'-' || ch == L'.' ||
+           ch == L'_' || ch == L'~';
+}
+
+// The path in "/" separators, every other character outside the unreserved
+// ones as its UTF-8 bytes in %XX.
+void AppendEncoded(std::wstring& text, std::wstring_view path)
+{
+    static constexpr wchar_t HEX[] = L"0123456789ABCDEF";
+    for (size_t i = 0; i < path.size();) {
+        const wchar_t ch = path[i];
+        if (IsSeparator(ch) || IsUnreserved(ch)) {
+            text += IsSeparator(ch) ? L'/' : ch;
+            ++i;
+            continue;
+        }
+        std::uint32_t codePoint = ReadCodePoint(path, i);
+        const int count = codePoint < 0x80      ? 1
+                          : codePoint < 0x800   ? 2
+                          : codePoint < 0x10000 ? 3
+                                                : 4;
+        unsigned char bytes[4];
+        for (int k = count - 1; k > 0; --k) {
+            bytes[k] = static_cast<unsigned char>(0x80 | (codePoint & 0x3F));
+            codePoint >>= 6;
+        }
+        // The first byte's marks, by the number of bytes.
+        static constexpr unsigned char LEAD[] = {0, 0x00, 0xC0, 0xE0, 0xF0};
+        bytes[0] = static_cast<unsigned char>(LEAD[count] | codePoint);
+        for (int k = 0; k < count; ++k) {
+            text += L'%';
+            text += HEX[bytes[k] >> 4];
+            text += HEX[bytes[k] & 0xF];
+        }
+    }
+}
+
+// RFC 8089: `file:///C:/dir`, `file://server/share`.
+std::wstring UrlLine(std::wstring_view line)
+{
+    const CPathParts parts = ReadPath(line);
+    std::wstring_view rest = line.substr(parts.nRest);
+    std::wstring text = L"file:";
+    if (parts.nKind == CPathParts::DRIVE) {
+        text += L"///";
+        text += rest.substr(0, 2);
+        rest.remove_prefix(2);
+    } else if (parts.nKind == CPathParts::UNC) {
+        text += L"//";
+    }
+    AppendEncoded(text, rest);
+    return text;
+}
+
+std::wstring MakeLine(CopyForm form, std::wstring_view shown, std::wstring_view stored,
+                      const CWidePathList& list, const CServerNames& serverNames)
+{
+    switch (form) {
+    case CopyForm::QUOTED:
+        // Kept exactly, prefix and all: a quoted long path must keep working.
+        return L'"' + std::wstring(shown) + L'"';
+    case CopyForm::NAMES_ONLY:
+        return std::wstring(LastName(shown));
+    case CopyForm::UNC:
+        return ServerLine(shown, stored, list, serverNames);
+    case CopyForm::WSL:
+        return WslLine(shown);
+    case CopyForm::URL:
+        return UrlLine(shown);
+    }
+    return std::wstring(shown);
+}
+
+} // namespace
+
+std::wstring MakeCopyText(CopyForm form, const CWidePathList& list, const CServerNames& serverNames)
+{
+    const std::wstring& stored = list.GetPaths();
+    const std::wstring shown = list.GetDisplayText(list.GetCaseMode());
+    std::wstring text;
+    for (const CLineSpan& line : SplitLines(stored)) {
+        if (line.start > 0)
+            text += L"\r\n";
+        text +=
+            MakeLine(form, std::wstring_view(shown).substr(line.start, line.length),
+                     std::wstring_view(stored).substr(line.start, line.length), list, serverNames);
+    }
+    return text;
+}

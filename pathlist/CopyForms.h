@@ -1,0 +1,33 @@
+#pragma once
+
+#include "pathlist/PathList.h"
+
+#include <string>
+
+// The server form of a path on a mapped network drive, as the platform knows it.
+class CServerNames
+{
+public:
+    virtual ~CServerNames() = default;
+    // exactPath: a path in "\" separators, as the shell named it (e.g. L"Z:\\dir\\f.txt").
+    // Returns its server form (L"\\\\server\\share\\dir\\f.txt"), or empty when it has none
+    // (local drive, already UNC, not resolvable).
+    virtual std::wstring ServerForm(const std::wstring& exactPath) const = 0;
+};
+
+// The forms a copy can put the list in, for the place it is pasted into:
+// each path in quotes, its last name alone, its server form, its path under
+// WSL, its file URL.
+enum class CopyForm
+{
+    QUOTED,
+    NAMES_ONLY,
+    UNC,
+    WSL,
+    URL
+};
+
+// The list as the window shows it, line by line in `form`, lines joined by CR LF, none after the
+// last.
+std::wstring MakeCopyText(CopyForm form, const CWidePathList& list,
+                          const CServerNames& serverNames);

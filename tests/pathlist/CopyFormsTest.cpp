@@ -1,0 +1,194 @@
+#include "pathlist/CopyForms.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Letter case of ASCII alone: enough to see which case each form takes.
+class CAsciiCase : public CUnicodeCase
+{
+public:
+    void MakeUpper(std::wstring& text) const override { Shift(text, L'a', L'z', -32); }
+    void MakeLower(std::wstring& text) const override { Shift(text, L'A', L'Z', +32); }
+
+private:
+    static void Shift(std::wstring& text, wchar_t first, wchar_t last, int by)
+    {
+        for (wchar_t& ch : text)
+            if (ch >= first && ch <= last)
+                ch = static_cast<wchar_t>(ch + by);
+    }
+};
+
+// Drive Z: is mapped to \\Server\Share; every question is kept.
+class CFakeServerNames : public CServerNames
+{
+public:
+    std::wstring ServerForm(const std::wstring& exactPath) const override
+    {
+        m_asked.push_back(exactPath);
+        if (exactPath.rfind(L"Z:\\", 0) != 0)
+            return {};
+        return L"\\\\Server\\Share\\" + exactPath.substr(3);
+    }
+
+    mutable std::vector<std::wstring> m_asked;
+};
+
+constexpr auto GIVEN = CPathListModes::SLASH_AS_GIVEN;
+constexpr auto FORWARD = CPathListModes::SLASH_FORWARD;
+constexpr auto STORED = CPathListModes::CASE_AS_STORED;
+constexpr auto UPPER = CPathListModes::CASE_UPPER;
+constexpr auto LOWER = CPathListModes::CASE_LOWER;
+
+struct CFormCase
+{
+    std::vector<std::wstring> paths;
+    CPathListModes::SlashMode nSlash;
+    CPathListModes::CaseMode nCase;
+    std::wstring expected;
+    // The exact names the look-up is asked, in order (UNC form only).
+    std::vector<std::wstring> asked = {};
+};
+
+// The list dropped and switched as the window does it, then copied in `form`.
+std::wstring Copy(CopyForm form, const CFormCase& row, CFakeServerNames& serverNames)
+{
+    const CAsciiCase asciiCase;
+    CWidePathList list(asciiCase);
+    EXPECT_TRUE(list.AcceptDrop(static_cast<unsigned>(row.paths.size()),
+                                [&](unsigned i) { return std::wstring_view(row.paths.at(i)); }));
+    if (row.nSlash == FORWARD)
+        list.ToggleSlashes();
+    while (list.GetCaseMode() != row.nCase)
+        list.CycleCase();
+    return MakeCopyText(form, list, serverNames);
+}
+
+void ExpectCopies(CopyForm form, const std::vector<CFormCase>& rows)
+{
+    for (size_t i = 0; i < rows.size(); ++i) {
+        CFakeServerNames serverNames;
+        EXPECT_EQ(Copy(form, rows[i], serverNames), rows[i].expected) << "row " << i;
+        if (form == CopyForm::UNC) {
+            EXPECT_EQ(serverNames.m_asked, rows[i].asked) << "row " << i;
+        }
+    }
+}
+
+TEST(CopyFormsTest, EmptyListGivesEmptyTextInEveryForm)
+{
+    for (CopyForm form :
+         {CopyForm::QUOTED, CopyForm::NAMES_ONLY, CopyForm::UNC, CopyForm::WSL, CopyForm::URL}) {
+        CFakeServerNames serverNames;
+        EXPECT_EQ(Copy(form, {{}, FORWARD, UPPER, L""}, serverNames), L"");
+        EXPECT_TRUE(serverNames.m_asked.empty());
+    }
+}
+
+TEST(CopyFormsTest, QuotedKeepsEachLineAsShown)
+{
+    ExpectCopies(CopyForm::QUOTED,
+                 {
+                     {{L"C:\\a b\\c.txt"}, GIVEN, STORED, L"\"C:\\a b\\c.txt\""},
+                     {{L"C:\\a", L"\\\\srv\\sh\\b"}, FORWARD, UPPER, L"\"C:/A\"\r\n\"//SRV/SH/B\""},
+                     {{L"D:\\Dir\\F.TXT"}, GIVEN, LOWER, L"\"d:\\dir\\f.txt\""},
+                     {{L"\\\\?\\C:\\x"}, GIVEN, STORED, L"\"\\\\?\\C:\\x\""},
+                 });
+}
+
+TEST(CopyFormsTest, NamesOnlyTakesTheLastName)
+{
+    ExpectCopies(
+        CopyForm::NAMES_ONLY,
+        {
+            {{L"C:\\dir\\sub\\f.txt", L"C:\\dir\\Sub\\"}, GIVEN, UPPER, L"F.TXT\r\nSUB"},
+            {{L"C:\\a\\b.txt"}, FORWARD, STORED, L"b.txt"},
+            {{L"C:\\", L"D:"}, GIVEN, STORED, L"C:\\\r\nD:"},
+            {{L"C:\\"}, FORWARD, LOWER, L"c:/"},
+            {{L"\\\\?\\C:\\"}, GIVEN, STORED, L"C:\\"},
+            {{L"\\\\?\\C:\\"}, FORWARD, STORED, L"C:/"},
+            {{L"\\\\?\\C:\\Dir\\"}, GIVEN, STORED, L"Dir"},
+            {{L"\\\\srv\\share", L"\\\\?\\UNC\\Srv\\Share\\Dir"}, FORWARD, LOWER, L"share\r\ndir"},
+            {{L"C:\\表\\😀 x"}, GIVEN, STORED, L"😀 x"},
+        });
+}
+
+TEST(CopyFormsTest, UncAsksForTheExactNameOfLinesOffServers)
+{
+    ExpectCopies(CopyForm::UNC, {
+                                    {{L"Z:\\dir\\f.txt"},
+                                     GIVEN,
+                                     STORED,
+                                     L"\\\\Server\\Share\\dir\\f.txt",
+                                     {L"Z:\\dir\\f.txt"}},
+                                    {{L"Z:\\Dir\\f.txt", L"C:\\Local"},
+                                     FORWARD,
+                                     UPPER,
+                                     L"//SERVER/SHARE/DIR/F.TXT\r\nC:/LOCAL",
+                                     {L"Z:\\Dir\\f.txt", L"C:\\Local"}},
+                                    {{L"\\\\?\\Z:\\Long", L"\\\\?\\C:\\Long"},
+                                     GIVEN,
+                                     LOWER,
+                                     L"\\\\server\\share\\long\r\n\\\\?\\c:\\long",
+                                     {L"Z:\\Long", L"C:\\Long"}},
+                                    {{L"\\\\Srv\\s\\x", L"\\\\?\\UNC\\Srv\\s\\x"},
+                                     FORWARD,
+                                     LOWER,
+                                     L"//srv/s/x\r\n//?/unc/srv/s/x",
+                                     {}},
+                                });
+}
+
+TEST(CopyFormsTest, WslMountsDrivesAndKeepsServers)
+{
+    ExpectCopies(CopyForm::WSL,
+                 {
+                     {{L"C:\\dir\\f.txt"}, GIVEN, STORED, L"/mnt/c/dir/f.txt"},
+                     {{L"C:\\Dir\\f.txt", L"d:\\x"}, GIVEN, UPPER, L"/mnt/c/DIR/F.TXT\r\n/mnt/d/X"},
+                     {{L"C:\\Dir"}, FORWARD, LOWER, L"/mnt/c/dir"},
+                     {{L"C:\\", L"\\\\?\\D:\\a b"}, FORWARD, STORED, L"/mnt/c/\r\n/mnt/d/a b"},
+                     {{L"\\\\server\\share\\dir", L"\\\\?\\UNC\\Srv\\Sh\\D"},
+                      GIVEN,
+                      STORED,
+                      L"//server/share/dir\r\n//Srv/Sh/D"},
+                     {{L"\\dir\\x", L"C:\\表\\😀"}, GIVEN, STORED, L"/dir/x\r\n/mnt/c/表/😀"},
+                 });
+}
+
+TEST(CopyFormsTest, UrlEncodesAllButUnreservedCharactersAsUtf8)
+{
+    const std::wstring pair = {wchar_t(0xD83D), wchar_t(0xDE00)}; // U+1F600 in UTF-16
+    const std::wstring loneHigh = {wchar_t(0xD83D), L'a'};
+    const std::wstring loneLow = {wchar_t(0xDE00)};
+    ExpectCopies(
+        CopyForm::URL,
+        {
+            {{L"C:\\dir\\a b.txt"}, GIVEN, STORED, L"file:///C:/dir/a%20b.txt"},
+            {{L"\\\\server\\share\\dir"}, FORWARD, STORED, L"file://server/share/dir"},
+            {{L"C:\\100%\\#1;+!", L"C:\\f.txt:s"},
+             GIVEN,
+             STORED,
+             L"file:///C:/100%25/%231%3B%2B%21\r\nfile:///C:/f.txt%3As"},
+            {{L"C:\\-._~Az09"}, FORWARD, STORED, L"file:///C:/-._~Az09"},
+            {{L"C:\\表é", L"C:\\😀", L"C:\\" + pair},
+             GIVEN,
+             STORED,
+             L"file:///C:/%E8%A1%A8%C3%A9\r\nfile:///C:/%F0%9F%98%80\r\nfile:///C:/%F0%9F%98%80"},
+            {{L"C:\\" + loneHigh, L"C:\\" + loneLow},
+             GIVEN,
+             STORED,
+             L"file:///C:/%EF%BF%BDa\r\nfile:///C:/%EF%BF%BD"},
+            {{L"C:\\Dir", L"\\\\Srv\\Sh"}, FORWARD, LOWER, L"file:///c:/dir\r\nfile://srv/sh"},
+            {{L"c:\\Dir"}, GIVEN, UPPER, L"file:///C:/DIR"},
+            {{L"\\\\?\\C:\\a", L"\\\\?\\UNC\\srv\\sh\\a"},
+             FORWARD,
+             STORED,
+             L"file:///C:/a\r\nfile://srv/sh/a"},
+        });
+}
+
+} // namespace
