@@ -1,6 +1,8 @@
 #include "afx/Clipboard.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace {
 constexpr int OPEN_TRIES = 20;
@@ -29,30 +31,79 @@ bool OpenClipboardPatiently(HWND hWndOwner)
     return true;
 }
 
-// Hands the clipboard a copy of nBytes at pData in memory of its own.
-void SetClipboardBytes(UINT nFormat, const void* pData, size_t nBytes)
+// A copy of nBytes at pData in memory the clipboard can own; NULL when
+// there is no memory for it.
+HGLOBAL GlobalCopy(const void* pData, size_t nBytes)
 {
     const HGLOBAL hMem = ::GlobalAlloc(GMEM_MOVEABLE, nBytes);
-    if (!hMem)
-        return;
-    std::memcpy(::GlobalLock(hMem), pData, nBytes);
-    ::GlobalUnlock(hMem);
-    if (!::SetClipboardData(nFormat, hMem))
-        ::GlobalFree(hMem);
+    if (hMem) {
+        std::memcpy(::GlobalLock(hMem), pData, nBytes);
+        ::GlobalUnlock(hMem);
+    }
+    return hMem;
+}
+
+std::string AnsiText(const std::wstring& strText)
+{
+    const int nWide = static_cast<int>(strText.size());
+    std::string strAnsi(
+        ::WideCharToMultiByte(CP_ACP, 0, strText.data(), nWide, NULL, 0, NULL, NULL), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, strText.data(), nWide, strAnsi.data(),
+                          static_cast<int>(strAnsi.size()), NULL, NULL);
+    return strAnsi;
 }
 } // namespace
 
-bool AfxSetClipboardText(HWND hWndOwner, const std::wstring& strText,
-                         const std::string& strAnsiText)
+CClipboard::CClipboard(HWND hWndOwner) : m_bOpen(OpenClipboardPatiently(hWndOwner))
 {
-    if (!OpenClipboardPatiently(hWndOwner))
-        return false;
-    ::EmptyClipboard();
-    SetClipboardBytes(CF_UNICODETEXT, strText.c_str(), (strText.size() + 1) * sizeof(wchar_t));
-    SetClipboardBytes(CF_TEXT, strAnsiText.c_str(), strAnsiText.size() + 1);
+}
+
+CClipboard::~CClipboard()
+{
+    if (m_bOpen)
+        ::CloseClipboard();
+}
+
+ClipboardWrite AfxSetClipboardText(HWND hWndOwner, const std::wstring& strText,
+                                   const std::string& strAnsiText)
+{
     // The system locale is the one whose ANSI code page the system uses.
     const LCID lcid = ::GetSystemDefaultLCID();
-    SetClipboardBytes(CF_LOCALE, &lcid, sizeof lcid);
-    ::CloseClipboard();
-    return true;
+    // Made before the clipboard is opened: a failure then leaves it as it was,
+    // and other programs wait no longer than the hand-over.
+    struct
+    {
+        UINT nFormat;
+        HGLOBAL hData;
+    } data[] = {
+        {CF_UNICODETEXT, GlobalCopy(strText.c_str(), (strText.size() + 1) * sizeof(wchar_t))},
+        {CF_TEXT, GlobalCopy(strAnsiText.c_str(), strAnsiText.size() + 1)},
+        {CF_LOCALE, GlobalCopy(&lcid, sizeof lcid)},
+    };
+    ClipboardWrite result = CLIPBOARD_FAILED;
+    if (std::all_of(std::begin(data), std::end(data), [](const auto& d) { return d.hData; })) {
+        CClipboard clipboard(hWndOwner);
+        result = clipboard.IsOpen() ? CLIPBOARD_WRITTEN : CLIPBOARD_BUSY;
+        if (clipboard.IsOpen()) {
+            ::EmptyClipboard();
+            for (auto& d : data) {
+                if (::SetClipboardData(d.nFormat, d.hData))
+                    d.hData = NULL; // the clipboard's now
+                else
+                    result = CLIPBOARD_FAILED;
+            }
+            // Part of the text would pass for the whole list.
+            if (result == CLIPBOARD_FAILED)
+                ::EmptyClipboard();
+        }
+    }
+    for (const auto& d : data)
+        if (d.hData)
+            ::GlobalFree(d.hData);
+    return result;
+}
+
+ClipboardWrite AfxSetClipboardText(HWND hWndOwner, const std::wstring& strText)
+{
+    return AfxSetClipboardText(hWndOwner, strText, AnsiText(strText));
 }

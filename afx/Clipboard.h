@@ -4,11 +4,39 @@
 
 #include <string>
 
+// The clipboard, open while this lives. Another program may hold it for a
+// moment: waits for it up to about a second, keeping the windows painted.
+class CClipboard
+{
+public:
+    explicit CClipboard(HWND hWndOwner);
+    ~CClipboard();
+    CClipboard(const CClipboard&) = delete;
+    CClipboard& operator=(const CClipboard&) = delete;
+
+    // False when another program kept it.
+    bool IsOpen() const { return m_bOpen; }
+    // The data in nFormat, if any. The clipboard owns it: valid while open.
+    HANDLE GetData(UINT nFormat) const { return ::GetClipboardData(nFormat); }
+
+private:
+    bool m_bOpen;
+};
+
+enum ClipboardWrite
+{
+    CLIPBOARD_WRITTEN,
+    // Another program kept it: nothing changed.
+    CLIPBOARD_BUSY,
+    // It could not be handed the data: it holds none of the text.
+    CLIPBOARD_FAILED
+};
+
 // Puts text on the clipboard in one opening of it, replacing what was there:
 // as UTF-16 (CF_UNICODETEXT), as strAnsiText in the ANSI code page (CF_TEXT),
 // and the locale whose ANSI code page that is (CF_LOCALE), so that no reader
-// converts by another. Another program may hold the clipboard for a moment:
-// waits for it up to about a second, keeping the windows painted. Returns
-// false, having changed nothing, when it stays held.
-bool AfxSetClipboardText(HWND hWndOwner, const std::wstring& strText,
-                         const std::string& strAnsiText);
+// converts by another.
+ClipboardWrite AfxSetClipboardText(HWND hWndOwner, const std::wstring& strText,
+                                   const std::string& strAnsiText);
+// The same, with strText converted to the ANSI code page as CF_TEXT.
+ClipboardWrite AfxSetClipboardText(HWND hWndOwner, const std::wstring& strText);

@@ -2,6 +2,8 @@
 
 #include "afx/WinApp.h"
 
+#include <utility>
+
 namespace {
 // The head of an extended dialog template; the platform headers declare only
 // the classic one.
@@ -39,6 +41,11 @@ bool ReturnsResultDirectly(UINT message)
         return false;
     }
 }
+
+// The innermost modal dialog of the thread, and the hook that shows it the
+// messages of its modal loop.
+CDialog* g_pModalDialog = nullptr;
+HHOOK g_hMessageFilter = NULL;
 } // namespace
 
 // clang-format off
@@ -55,9 +62,37 @@ CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
 
 INT_PTR CDialog::DoModal()
 {
+    // The dialog manager's loop translates no accelerators of the program's:
+    // a message filter hook lets the dialog see its messages first.
+    m_pOuterModal = std::exchange(g_pModalDialog, this);
+    if (!m_pOuterModal)
+        g_hMessageFilter =
+            ::SetWindowsHookExW(WH_MSGFILTER, MessageFilterProc, NULL, ::GetCurrentThreadId());
     const HWND hWndOwner = m_pParentWnd ? m_pParentWnd->m_hWnd : AfxGetModalOwner();
-    return ::DialogBoxParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(m_nIDTemplate), hWndOwner,
-                             DialogProc, reinterpret_cast<LPARAM>(this));
+    const INT_PTR nResult =
+        ::DialogBoxParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(m_nIDTemplate), hWndOwner,
+                          DialogProc, reinterpret_cast<LPARAM>(this));
+    g_pModalDialog = m_pOuterModal;
+    if (!m_pOuterModal)
+        ::UnhookWindowsHookEx(g_hMessageFilter);
+    return nResult;
+}
+
+LRESULT CALLBACK CDialog::MessageFilterProc(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    // Message boxes run a dialog loop too: only the dialog's own windows count.
+    MSG* pMsg = reinterpret_cast<MSG*>(lParam);
+    const HWND hDlg = g_pModalDialog ? g_pModalDialog->m_hWnd : NULL;
+    if (nCode == MSGF_DIALOGBOX && hDlg && ::IsWindowEnabled(hDlg) &&
+        (pMsg->hwnd == hDlg || ::IsChild(hDlg, pMsg->hwnd)) &&
+        g_pModalDialog->PreTranslateMessage(pMsg))
+        return TRUE;
+    return ::CallNextHookEx(NULL, nCode, wParam, lParam);
+}
+
+BOOL CDialog::PreTranslateMessage(MSG*)
+{
+    return FALSE;
 }
 
 BOOL CDialog::OnInitDialog()

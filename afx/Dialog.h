@@ -26,15 +26,22 @@ protected:
     virtual void OnOK();
     virtual void OnCancel();
     virtual void DoDataExchange(CDataExchange* pDX);
+    // Sees each message for the dialog or its controls that its modal loop
+    // takes, before the dialog manager does; TRUE when it handled it. Only
+    // while the dialog is enabled: a box or dialog open over it has the input.
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
     void UpdateData(BOOL bSaveAndValidate = TRUE);
 
     DECLARE_MESSAGE_MAP()
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK MessageFilterProc(int nCode, WPARAM wParam, LPARAM lParam);
     bool CheckAutoCenter() const;
     void CenterWindow();
 
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
+    // The modal dialog this one was opened over, if any.
+    CDialog* m_pOuterModal = nullptr;
 };

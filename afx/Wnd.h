@@ -23,8 +23,13 @@ public:
     {
         return ::SendMessageW(m_hWnd, message, wParam, lParam);
     }
+    // Also when the program runs elevated: see Wnd.cpp.
     void DragAcceptFiles(BOOL bAccept = TRUE);
+    // Makes control nID of pParent this object's window: its messages go
+    // through this object's message map first, then to its own class.
+    BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
+    BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
     void GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
 
     HWND m_hWnd = NULL;
@@ -43,7 +48,11 @@ protected:
     virtual const AFX_MSGMAP* GetMessageMap() const;
 
 private:
-    const AFX_MSGMAP_ENTRY* FindMessageEntry(UINT message, WPARAM wParam) const;
+    static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    const AFX_MSGMAP_ENTRY* FindMessageEntry(UINT message, WPARAM wParam, LPARAM lParam) const;
+
+    // The procedure of a subclassed control's own class.
+    WNDPROC m_pfnSuper = nullptr;
 
     // Where Default() records its request; one flag per message being
     // handled, since handlers nest (a paint arrives while a box is open).
