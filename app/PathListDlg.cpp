@@ -3,32 +3,19 @@
 #include "afx/Clipboard.h"
 #include "afx/PaintDC.h"
 #include "afx/WinApp.h"
+#include "app/DropHandle.h"
 #include "app/InfoDlg.h"
+#include "pathlist/CopyForms.h"
 #include "res/resource.h"
 
+#include <iterator>
 #include <string>
 
 namespace {
-UINT DragQueryFileOf(HDROP hDrop, UINT iFile, char* pszFile, UINT cch)
-{
-    return ::DragQueryFileA(hDrop, iFile, pszFile, cch);
-}
-
-UINT DragQueryFileOf(HDROP hDrop, UINT iFile, wchar_t* pszFile, UINT cch)
-{
-    return ::DragQueryFileW(hDrop, iFile, pszFile, cch);
-}
-
-// The drop's items as the path list fetches them: each path whole, however
-// long (its length asked first), and no more than the drop gave.
-template <class Char> auto DropItems(HDROP hDrop)
-{
-    return [hDrop, strPath = std::basic_string<Char>()](unsigned i) mutable {
-        strPath.resize(DragQueryFileOf(hDrop, i, static_cast<Char*>(nullptr), 0));
-        strPath.resize(DragQueryFileOf(hDrop, i, strPath.data(), strPath.size() + 1));
-        return std::basic_string_view<Char>(strPath);
-    };
-}
+// The path box menu's copy commands, in the order of their ids.
+constexpr CopyForm COPY_FORMS[] = {CopyForm::QUOTED, CopyForm::NAMES_ONLY, CopyForm::UNC,
+                                   CopyForm::WSL, CopyForm::URL};
+static_assert(ID_COPY_URL - ID_COPY_QUOTED + 1 == std::size(COPY_FORMS));
 } // namespace
 
 // clang-format off
@@ -41,6 +28,10 @@ BEGIN_MESSAGE_MAP(CPathListDlg, CDialog)
     ON_BN_CLICKED(IDC_CASE, OnCase)
     ON_BN_CLICKED(IDC_COPYALL, OnCopyAll)
     ON_WM_DPICHANGED()
+    ON_WM_CONTEXTMENU()
+    ON_COMMAND(ID_EDIT_PASTE, OnPaste)
+    ON_COMMAND_RANGE(ID_COPY_QUOTED, ID_COPY_URL, OnCopyForm)
+    ON_COMMAND(ID_EDIT_SELECT_ALL, OnSelectAll)
 END_MESSAGE_MAP()
 // clang-format on
 
@@ -52,7 +43,8 @@ const CDialogPictures::Variants CPathListDlg::s_pictures[2] = {
 CPathListDlg::CPathListDlg(const CCodePage& codePage, const CUnicodeCase& unicodeCase,
                            CWnd* pParent)
     : CDialog(IDD_PATHLIST_DIALOG, pParent), m_pathList(codePage), m_exactPaths(unicodeCase),
-      m_hIcon(::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME)))
+      m_hIcon(::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME))),
+      m_hAccelTable(::LoadAcceleratorsW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME)))
 {
 }
 
@@ -62,8 +54,15 @@ BOOL CPathListDlg::OnInitDialog()
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     DragAcceptFiles(TRUE);
+    m_pathsBox.SubclassDlgItem(IDC_PATHS, this);
     m_pictures.Show(m_hWnd, CDialogPictures::WindowDpi(m_hWnd));
     return TRUE;
+}
+
+BOOL CPathListDlg::PreTranslateMessage(MSG* pMsg)
+{
+    // The window's keys (Ctrl+V), whichever of its controls has the focus.
+    return ::TranslateAcceleratorW(m_hWnd, m_hAccelTable, pMsg);
 }
 
 void CPathListDlg::OnPaint()
@@ -101,16 +100,51 @@ void CPathListDlg::OnDpiChanged(UINT nDpi, const RECT* pRect)
 
 void CPathListDlg::OnDropFiles(HDROP hDropInfo)
 {
-    const UINT nCount = ::DragQueryFileW(hDropInfo, 0xFFFFFFFF, NULL, 0);
+    // A drop behind a question or the info dialog must not change the list
+    // the user is answering about. Wine delivers drops to a disabled window.
+    ShowIntake(IsWindowEnabled() ? TakeFiles(hDropInfo) : INTAKE_NONE);
+    ::DragFinish(hDropInfo);
+}
+
+// Files copied in the file manager come as they would by a drop.
+void CPathListDlg::OnPaste()
+{
+    Intake intake = INTAKE_NONE;
+    {
+        CClipboard clipboard(m_hWnd);
+        if (!clipboard.IsOpen()) {
+            AfxMessageBox(IDS_CLIPBOARD_BUSY, MB_OK);
+            return;
+        }
+        // The clipboard owns the handle: read while it is open, never released.
+        if (const auto hDrop = static_cast<HDROP>(clipboard.GetData(CF_HDROP)))
+            intake = TakeFiles(hDrop);
+    } // closed before any box opens, which would keep it from other programs
+    if (intake == INTAKE_NONE)
+        ::MessageBeep(MB_OK);
+    ShowIntake(intake);
+}
+
+CPathListDlg::Intake CPathListDlg::TakeFiles(HDROP hDrop)
+{
+    if (!IsReadableDrop(hDrop))
+        return INTAKE_NONE;
+    const UINT nCount = ::DragQueryFileW(hDrop, 0xFFFFFFFF, NULL, 0);
     // Both lists take or refuse a drop alike: the same count, the same limit.
-    if (m_pathList.AcceptDrop(nCount, DropItems<char>(hDropInfo)) &&
-        m_exactPaths.AcceptDrop(nCount, DropItems<wchar_t>(hDropInfo))) {
+    return m_pathList.AcceptDrop(nCount, DropItems<char>(hDrop)) &&
+                   m_exactPaths.AcceptDrop(nCount, DropItems<wchar_t>(hDrop))
+               ? INTAKE_TAKEN
+               : INTAKE_TOO_MANY;
+}
+
+void CPathListDlg::ShowIntake(Intake intake)
+{
+    if (intake == INTAKE_TAKEN) {
         GetDlgItem(IDC_PATHS).SetWindowText(m_exactPaths.GetPaths().c_str());
         GetDlgItem(IDC_COUNT).SetWindowText(m_exactPaths.GetCountText());
-    } else {
+    } else if (intake == INTAKE_TOO_MANY) {
         AfxMessageBox(IDS_TOO_MANY, MB_OK);
     }
-    ::DragFinish(hDropInfo);
 }
 
 void CPathListDlg::OnInfo()
@@ -145,8 +179,54 @@ void CPathListDlg::OnCopyAll()
     paths.GetWindowText(strShown);
     if (strShown.empty())
         return;
-    if (!AfxSetClipboardText(m_hWnd, strShown, m_pathList.GetDisplayText(m_pathList.GetCaseMode())))
+    ReportCopy(
+        AfxSetClipboardText(m_hWnd, strShown, m_pathList.GetDisplayText(m_pathList.GetCaseMode())));
+}
+
+void CPathListDlg::OnContextMenu(CWnd* pWnd, POINT point)
+{
+    if (pWnd->m_hWnd != m_pathsBox.m_hWnd)
+        return;
+    // Asked from the keyboard: in the middle of the box, where the edit
+    // control puts its own.
+    if (point.x == -1 && point.y == -1) {
+        RECT rect;
+        ::GetWindowRect(m_pathsBox.m_hWnd, &rect);
+        point = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    }
+    const HMENU hMenu = ::LoadMenuW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_PATHS_MENU));
+    const HMENU hPopup = ::GetSubMenu(hMenu, 0);
+    const UINT nCopyState = m_exactPaths.GetPaths().empty() ? MF_GRAYED : MF_ENABLED;
+    for (UINT nID = ID_COPY_QUOTED; nID <= ID_COPY_URL; ++nID)
+        ::EnableMenuItem(hPopup, nID, MF_BYCOMMAND | nCopyState);
+    ::EnableMenuItem(hPopup, ID_EDIT_PASTE,
+                     MF_BYCOMMAND |
+                         (::IsClipboardFormatAvailable(CF_HDROP) ? MF_ENABLED : MF_GRAYED));
+    ::TrackPopupMenu(hPopup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0, m_hWnd, NULL);
+    ::DestroyMenu(hMenu);
+}
+
+void CPathListDlg::OnCopyForm(UINT nID)
+{
+    if (AfxMessageBox(IDS_CONFIRM_COPY, MB_OKCANCEL) == IDCANCEL)
+        return;
+    const CopyForm form = COPY_FORMS[nID - ID_COPY_QUOTED];
+    ReportCopy(AfxSetClipboardText(m_hWnd, MakeCopyText(form, m_exactPaths, m_serverNames)));
+}
+
+void CPathListDlg::OnSelectAll()
+{
+    // With the focus in the box, as Ctrl+C there copies the selection.
+    SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_pathsBox.m_hWnd), TRUE);
+    m_pathsBox.SendMessage(EM_SETSEL, 0, -1);
+}
+
+void CPathListDlg::ReportCopy(ClipboardWrite result)
+{
+    if (result == CLIPBOARD_BUSY)
         AfxMessageBox(IDS_CLIPBOARD_BUSY, MB_OK);
+    else if (result == CLIPBOARD_FAILED)
+        AfxMessageBox(IDS_COPY_FAILED, MB_OK);
 }
 
 void CPathListDlg::ShowPaths(CPathList::CaseMode nCaseMode)

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "afx/Clipboard.h"
 #include "afx/Dialog.h"
 #include "app/DialogPictures.h"
+#include "app/PathsBox.h"
+#include "app/SystemServerNames.h"
 #include "pathlist/PathList.h"
 
 #include <shellapi.h>
 
-// The main window: lists the paths of the files and folders dropped on it,
-// their number, and converts and copies the list on its buttons.
+// The main window: lists the paths of the files and folders dropped on it or
+// pasted, their number, and converts and copies the list on its buttons and
+// its path box's menu.
 class CPathListDlg : public CDialog
 {
 public:
@@ -16,6 +20,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
     void OnPaint();
     HICON OnQueryDragIcon();
@@ -25,18 +30,36 @@ protected:
     void OnCase();
     void OnCopyAll();
     void OnDpiChanged(UINT nDpi, const RECT* pRect);
+    void OnContextMenu(CWnd* pWnd, POINT point);
+    void OnPaste();
+    void OnCopyForm(UINT nID);
+    void OnSelectAll();
 
     DECLARE_MESSAGE_MAP()
 
 private:
+    // What became of the files of a drop handle.
+    enum Intake
+    {
+        INTAKE_NONE, // none could be read
+        INTAKE_TAKEN,
+        INTAKE_TOO_MANY
+    };
+
+    Intake TakeFiles(HDROP hDrop);
+    void ShowIntake(Intake intake);
     void ShowPaths(CPathList::CaseMode nCaseMode);
+    static void ReportCopy(ClipboardWrite result);
 
     // Every drop is kept twice, in lockstep: in the ANSI code page, for
     // programs that read only that, and as the exact names, which the box
     // shows and which name the files even where the code page cannot.
     CPathList m_pathList;
     CWidePathList m_exactPaths;
+    CSystemServerNames m_serverNames;
     HICON m_hIcon;
+    HACCEL m_hAccelTable;
+    CPathsBox m_pathsBox;
     // The folders picture and the caption, drawn for the window's DPI.
     static const CDialogPictures::Variants s_pictures[2];
     CDialogPictures m_pictures{s_pictures};

@@ -12,12 +12,14 @@
 #define IDB_FOLDERS_192 138
 #define IDB_CAPTION_144 139
 #define IDB_CAPTION_192 140
+#define IDR_PATHS_MENU 141
 
 #define IDS_INFO_TEXT 102
 #define IDS_INFO_HIDDEN 103
 #define IDS_CONFIRM_COPY 104
 #define IDS_TOO_MANY 105
 #define IDS_CLIPBOARD_BUSY 106
+#define IDS_COPY_FAILED 107
 
 // Main dialog
 #define IDC_INFO 16
@@ -26,6 +28,16 @@
 #define IDC_COPYALL 20
 #define IDC_PATHS 1003
 #define IDC_COUNT 1015
+
+// The path box's menu and the keys: the class library's own commands, and
+// one copy command per form, in the order of the forms.
+#define ID_EDIT_PASTE 0xE125
+#define ID_EDIT_SELECT_ALL 0xE12A
+#define ID_COPY_QUOTED 32771
+#define ID_COPY_NAMES 32772
+#define ID_COPY_UNC 32773
+#define ID_COPY_WSL 32774
+#define ID_COPY_URL 32775
 
 // Info dialog
 #define IDC_INFO_TEXT 1008
