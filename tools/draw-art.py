@@ -5,9 +5,9 @@ Every picture is a grid of letters, one letter per pixel, in the standard Window
 palette (see LEGEND). The 96-DPI bitmaps and the 16- and 32-pixel icons are drawn letter by
 letter; the bitmaps for 144 and 192 DPI and the 48- and 256-pixel icons are the same pictures
 drawn from shapes at a larger scale (see Drawing). The files are written byte by byte, so
-running this again reproduces them exactly (the 256-pixel icon is PNG, compressed by zlib: the
-same as long as zlib compresses as it does today). Usage: tools/draw-art.py [output directory,
-default: res/ beside this tool]
+running this again reproduces them exactly (the 48- and 256-pixel icons are PNG, compressed by
+zlib: the same as long as zlib compresses as it does today). Usage: tools/draw-art.py [output
+directory, default: res/ beside this tool]
 """
 
 import math
@@ -355,12 +355,6 @@ def pixels_4bpp(rows):
     return out
 
 
-def pixels_32bpp(pixels):
-    """32-bit pixel rows, bottom row first: blue, green, red, alpha."""
-    return b"".join(bytes(c for r, g, b, a in row for c in (b, g, r, a))
-                    for row in reversed(pixels))  # fmt: skip
-
-
 def mask_1bpp(grid):
     """AND mask rows, bottom row first: 1 where the icon is transparent."""
     out = b""
@@ -370,10 +364,9 @@ def mask_1bpp(grid):
     return out
 
 
-def info_header(width, height, image_size, bit_count=4):
-    used = 16 if bit_count == 4 else 0
-    return struct.pack("<IiiHHIIiiII", 40, width, height, 1, bit_count, 0, image_size, 0, 0,
-                       used, 0)  # fmt: skip
+def info_header(width, height, image_size):
+    """The header of a 16-colour DIB."""
+    return struct.pack("<IiiHHIIiiII", 40, width, height, 1, 4, 0, image_size, 0, 0, 16, 0)
 
 
 # A bitmap static cannot be transparent, so the bitmaps paint the dialog face
@@ -407,17 +400,11 @@ def icon_4bpp(grid):
     return info_header(size, 2 * size, len(bits)) + palette_bytes(PALETTE) + bits
 
 
-def icon_32bpp(grid):
-    """A 32-bit icon image: colours with alpha, and the AND mask for readers without it."""
-    size = len(grid)
-    check_size(grid, size, size)
-    bits = pixels_32bpp(colours(grid)) + mask_1bpp(grid)
-    return info_header(size, 2 * size, len(bits), 32) + bits
-
-
 def png(pixels):
-    """A PNG image of 8-bit red, green, blue and alpha, as icons keep their largest images."""
+    """A PNG image of 8-bit red, green, blue and alpha: an icon image with alpha in a fraction
+    of a 32-bit DIB's size, which Windows since Vista and Wine read at any size."""
     width, height = len(pixels[0]), len(pixels)
+    check_size(pixels, width, height)
     raw = b"".join(b"\0" + bytes(c for pixel in row for c in pixel) for row in pixels)
 
     def chunk(kind, data):
@@ -447,11 +434,11 @@ def main():
     # The shapes at 96 DPI are the letters drawn by hand: the larger bitmaps are the same
     # picture.
     assert folders(1) == FOLDERS, "the folders' shapes no longer draw FOLDERS"
-    icon_48 = icon_drawing(48)
+    icon_48 = colours(icon_drawing(48))
     icon_256 = averaged(icon_drawing(256 * SMOOTH, **ICON_256), SMOOTH)
     (out_dir / "Vexlo.ico").write_bytes(
         icon([(32, 4, icon_4bpp(ICON_32)), (16, 4, icon_4bpp(ICON_16)),
-              (48, 32, icon_32bpp(icon_48)), (256, 32, png(icon_256))])
+              (48, 32, png(icon_48)), (256, 32, png(icon_256))])
     )  # fmt: skip
     for dpi, scale in ((96, 1), (144, 1.5), (192, 2)):
         suffix = "" if dpi == 96 else str(dpi)
