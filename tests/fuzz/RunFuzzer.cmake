@@ -10,5 +10,5 @@ execute_process(
     WORKING_DIRECTORY ${SCRATCH}
     RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
-    message(FATAL_ERROR "pathlist_fuzz failed (${result}); the input is in ${SCRATCH}")
+    message(FATAL_ERROR "${NAME} failed (${result}); the input is in ${SCRATCH}")
 endif()
