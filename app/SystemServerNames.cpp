@@ -2,8 +2,6 @@
 
 #include "afx/SystemLibrary.h"
 
-#include <vector>
-
 CSystemServerNames::~CSystemServerNames()
 {
     if (m_hMpr)
@@ -22,12 +20,18 @@ std::wstring CSystemServerNames::ServerForm(const std::wstring& strExactPath) co
     // The answer is a UNIVERSAL_NAME_INFOW pointing at the name after it, in
     // the same buffer; ERROR_MORE_DATA says how large that must be. Wine
     // answers ERROR_NOT_CONNECTED for every drive that is not remote.
-    std::vector<UNIVERSAL_NAME_INFOW> buffer(1 + MAX_PATH * sizeof(wchar_t) / sizeof buffer[0]);
-    DWORD nBytes = buffer.size() * sizeof buffer[0];
-    DWORD dwResult;
-    while ((dwResult = m_pfnGetUniversalName(strExactPath.c_str(), UNIVERSAL_NAME_INFO_LEVEL,
-                                             buffer.data(), &nBytes)) == ERROR_MORE_DATA)
-        buffer.resize(nBytes / sizeof buffer[0] + 1);
-    return dwResult == NO_ERROR && buffer[0].lpUniversalName ? buffer[0].lpUniversalName
-                                                             : std::wstring();
+    DWORD nBytes = sizeof(UNIVERSAL_NAME_INFOW) + MAX_PATH * sizeof(wchar_t);
+    for (;;) {
+        const auto pInfo = static_cast<UNIVERSAL_NAME_INFOW*>(::LocalAlloc(LMEM_FIXED, nBytes));
+        if (!pInfo)
+            return {};
+        const DWORD dwResult =
+            m_pfnGetUniversalName(strExactPath.c_str(), UNIVERSAL_NAME_INFO_LEVEL, pInfo, &nBytes);
+        std::wstring strServer;
+        if (dwResult == NO_ERROR && pInfo->lpUniversalName)
+            strServer = pInfo->lpUniversalName;
+        ::LocalFree(pInfo);
+        if (dwResult != ERROR_MORE_DATA)
+            return strServer;
+    }
 }

@@ -3,7 +3,9 @@
 #include "res/resource.h"
 #include "tests/support/Ansi.h"
 #include "tests/support/Clipboard.h"
+#include "tests/support/ClipboardHolder.h"
 #include "tests/support/DropFiles.h"
+#include "tests/support/ImportPatch.h"
 #include "tests/support/MessageBoxAnswerer.h"
 #include "tests/support/ModalRun.h"
 #include "tests/support/PathListDlgFixture.h"
@@ -39,16 +41,13 @@ double MillisecondsSince(std::chrono::steady_clock::time_point start)
 template <class Char> class CFetchCounter
 {
 public:
-    CFetchCounter() : m_ppfnImport(FindImport(reinterpret_cast<void*>(s_pfnReal)))
+    CFetchCounter()
     {
         s_nFetches = 0;
-        Point(reinterpret_cast<void*>(CountingDragQueryFile));
+        s_pfnReal = RealOf<DragQueryFileProc>(m_patch);
     }
-    ~CFetchCounter() { Point(reinterpret_cast<void*>(s_pfnReal)); }
-    CFetchCounter(const CFetchCounter&) = delete;
-    CFetchCounter& operator=(const CFetchCounter&) = delete;
 
-    bool IsCounting() const { return m_ppfnImport != nullptr; }
+    bool IsCounting() const { return m_patch.IsPatched(); }
     int Fetches() const { return s_nFetches; }
 
 private:
@@ -61,95 +60,11 @@ private:
         return s_pfnReal(hDrop, iFile, lpszFile, cch);
     }
 
-    // The slot of this executable's import address table that holds pfn.
-    static void** FindImport(void* pfn)
-    {
-        auto* const pBase = reinterpret_cast<BYTE*>(::GetModuleHandleA(NULL));
-        const auto* pNt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
-            pBase + reinterpret_cast<const IMAGE_DOS_HEADER*>(pBase)->e_lfanew);
-        const IMAGE_DATA_DIRECTORY& imports =
-            pNt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-        for (auto* pDll =
-                 reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(pBase + imports.VirtualAddress);
-             pDll->Name; ++pDll) {
-            for (auto* pSlot = reinterpret_cast<IMAGE_THUNK_DATA*>(pBase + pDll->FirstThunk);
-                 pSlot->u1.Function; ++pSlot) {
-                if (reinterpret_cast<void*>(pSlot->u1.Function) == pfn)
-                    return reinterpret_cast<void**>(&pSlot->u1.Function);
-            }
-        }
-        return nullptr;
-    }
-
-    void Point(void* pfn)
-    {
-        DWORD dwProtect;
-        if (!m_ppfnImport ||
-            !::VirtualProtect(m_ppfnImport, sizeof(void*), PAGE_READWRITE, &dwProtect))
-            return;
-        *m_ppfnImport = pfn;
-        ::VirtualProtect(m_ppfnImport, sizeof(void*), dwProtect, &dwProtect);
-    }
-
-    static inline const DragQueryFileProc s_pfnReal =
-        reinterpret_cast<DragQueryFileProc>(reinterpret_cast<void*>(
-            ::GetProcAddress(::GetModuleHandleA("shell32.dll"),
-                             sizeof(Char) == 1 ? "DragQueryFileA" : "DragQueryFileW")));
     static inline int s_nFetches = 0;
+    static inline DragQueryFileProc s_pfnReal = nullptr;
 
-    void** m_ppfnImport;
-};
-
-// Another process holding the clipboard open, from construction until
-// destruction.
-class CClipboardHolder
-{
-public:
-    CClipboardHolder()
-    {
-        const std::string strId = std::to_string(::GetCurrentProcessId());
-        const std::string strReady = "vexlo-clipboard-held-" + strId;
-        const std::string strRelease = "vexlo-clipboard-release-" + strId;
-        m_hReady = ::CreateEventA(NULL, TRUE, FALSE, strReady.c_str());
-        m_hRelease = ::CreateEventA(NULL, TRUE, FALSE, strRelease.c_str());
-        std::string strCommand =
-            '"' + HelperPath() + "\" " + strReady + " " + strRelease; // CreateProcess writes to it
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        if (::CreateProcessA(NULL, &strCommand[0], NULL, NULL, FALSE, 0, NULL, NULL, &startup,
-                             &m_process))
-            m_bHolding = ::WaitForSingleObject(m_hReady, 10000) == WAIT_OBJECT_0;
-    }
-    ~CClipboardHolder()
-    {
-        Release();
-        if (m_process.hProcess) {
-            ::WaitForSingleObject(m_process.hProcess, 10000);
-            ::CloseHandle(m_process.hProcess);
-            ::CloseHandle(m_process.hThread);
-        }
-        ::CloseHandle(m_hReady);
-        ::CloseHandle(m_hRelease);
-    }
-    CClipboardHolder(const CClipboardHolder&) = delete;
-    CClipboardHolder& operator=(const CClipboardHolder&) = delete;
-
-    bool IsHolding() const { return m_bHolding; }
-    void Release() { ::SetEvent(m_hRelease); }
-
-private:
-    // Built beside the test binary.
-    static std::string HelperPath()
-    {
-        std::string strPath(MAX_PATH, '\0');
-        strPath.resize(::GetModuleFileNameA(NULL, &strPath[0], strPath.size()));
-        return strPath.substr(0, strPath.find_last_of('\\') + 1) + "clipboard_holder.exe";
-    }
-
-    HANDLE m_hReady;
-    HANDLE m_hRelease;
-    PROCESS_INFORMATION m_process = {};
-    bool m_bHolding = false;
+    CImportPatch m_patch{"shell32.dll", sizeof(Char) == 1 ? "DragQueryFileA" : "DragQueryFileW",
+                         reinterpret_cast<void*>(CountingDragQueryFile)};
 };
 
 class HostileDropTest : public PathListDlgFixture

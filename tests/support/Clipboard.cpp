@@ -47,14 +47,27 @@ std::optional<LCID> ReadClipboardLocale()
     return ReadClipboard<LCID, LCID>(CF_LOCALE);
 }
 
-void WriteClipboardText(const std::string& strText)
+namespace {
+// The clipboard then owns hData.
+void WriteClipboard(UINT nFormat, HANDLE hData)
 {
     if (!OpenClipboardSoon())
         return;
     ::EmptyClipboard();
+    ::SetClipboardData(nFormat, hData);
+    ::CloseClipboard();
+}
+} // namespace
+
+void WriteClipboardText(const std::string& strText)
+{
     const HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, strText.size() + 1);
     std::memcpy(::GlobalLock(hData), strText.c_str(), strText.size() + 1);
     ::GlobalUnlock(hData);
-    ::SetClipboardData(CF_TEXT, hData);
-    ::CloseClipboard();
+    WriteClipboard(CF_TEXT, hData);
+}
+
+void WriteClipboardFiles(HDROP hDrop)
+{
+    WriteClipboard(CF_HDROP, hDrop);
 }

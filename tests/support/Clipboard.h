@@ -11,3 +11,5 @@ std::optional<std::string> ReadClipboardText();
 std::optional<std::wstring> ReadClipboardUnicodeText();
 std::optional<LCID> ReadClipboardLocale();
 void WriteClipboardText(const std::string& strText);
+// Files on the clipboard, as a file manager's Copy leaves them (CF_HDROP).
+void WriteClipboardFiles(HDROP hDrop);

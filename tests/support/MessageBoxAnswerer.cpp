@@ -54,6 +54,8 @@ void CMessageBoxAnswerer::OnActivate(HWND hWnd)
          IsShownButton(hWnd, IDCANCEL),
          reinterpret_cast<HICON>(::SendDlgItemMessageA(hWnd, MSGBOX_IDICON, STM_GETICON, 0, 0)),
          hOwner, hOwner && ::IsWindowEnabled(hOwner)});
+    if (m_whileOpen)
+        m_whileOpen(hWnd);
     // Answered once its own loop runs, as a click would be.
     ::PostMessageA(hWnd, WM_COMMAND, MAKEWPARAM(m_nAnswer, BN_CLICKED),
                    reinterpret_cast<LPARAM>(::GetDlgItem(hWnd, m_nAnswer)));

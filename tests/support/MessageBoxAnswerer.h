@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -29,6 +30,8 @@ public:
     CMessageBoxAnswerer& operator=(const CMessageBoxAnswerer&) = delete;
 
     void SetAnswer(int nAnswer) { m_nAnswer = nAnswer; }
+    // Runs while each box is open, before it is answered.
+    void WhileOpen(std::function<void(HWND hBox)> whileOpen) { m_whileOpen = std::move(whileOpen); }
     const std::vector<CMessageBoxSeen>& Seen() const { return m_seen; }
 
 private:
@@ -37,6 +40,7 @@ private:
 
     int m_nAnswer;
     HHOOK m_hHook;
+    std::function<void(HWND hBox)> m_whileOpen;
     std::set<HWND> m_answered;
     std::vector<CMessageBoxSeen> m_seen;
 };

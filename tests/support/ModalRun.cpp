@@ -147,6 +147,15 @@ void PostKey(UINT nVirtKey)
     ::PostMessageA(hFocus, WM_KEYUP, nVirtKey, 0xC0000001);
 }
 
+void HoldControl(bool bDown)
+{
+    // Posted keys change no key state: the thread's own is set instead.
+    BYTE keys[256];
+    ::GetKeyboardState(keys);
+    keys[VK_CONTROL] = bDown ? 0x80 : 0;
+    ::SetKeyboardState(keys);
+}
+
 Step Pressing(UINT nVirtKey)
 {
     return [nVirtKey](HWND) {

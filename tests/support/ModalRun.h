@@ -31,6 +31,8 @@ std::wstring GetItemWideText(HWND hDlg, int nID);
 void Click(HWND hDlg, int nID);
 // Posts a key press to the focused window, as the keyboard would.
 void PostKey(UINT nVirtKey);
+// Holds Ctrl down, or lets it go, for the keys posted meanwhile.
+void HoldControl(bool bDown);
 
 // The user's acts as whole steps, for tests that only end a dialog one way or
 // another: a key press, a button's click, the caption's close box.

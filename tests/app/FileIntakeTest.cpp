@@ -1,0 +1,193 @@
+// Every way files reach the main window besides a plain drop: pasted from the
+// clipboard, dropped while a question is open, dropped from a program of
+// lower integrity than an elevated window.
+#include "res/resource.h"
+#include "tests/support/Ansi.h"
+#include "tests/support/Clipboard.h"
+#include "tests/support/ClipboardHolder.h"
+#include "tests/support/DropFiles.h"
+#include "tests/support/ImportPatch.h"
+#include "tests/support/MessageBoxAnswerer.h"
+#include "tests/support/ModalRun.h"
+#include "tests/support/PathListDlgFixture.h"
+#include "tests/support/Paths.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+using WidePaths = std::vector<std::wstring>;
+
+const std::wstring TOO_MANY = L"99個以上のファイルを扱う事はできません。";
+const std::wstring CLIPBOARD_BUSY =
+    L"クリップボードが他のプログラムに使われているため、コピーできませんでした。";
+
+class FileIntakeTest : public PathListDlgFixture
+{
+};
+
+void Paste(HWND hDlg)
+{
+    ::SendMessageW(hDlg, WM_COMMAND, ID_EDIT_PASTE, 0);
+}
+
+// A drop that arrives while a question or the info dialog is open over the
+// window is released and changes nothing: not the list the user is being
+// asked about, nor the count, nor the modes. (Wine delivers it; a box of its
+// own saying so would stack on the question.)
+TEST_F(FileIntakeTest, DropBehindAQuestionOrTheInfoDialogIsReleasedAndChangesNothing)
+{
+    WriteClipboardText("before");
+    Run({[&](HWND hDlg) {
+        Drop(hDlg, Paths{"C:\\Asked\\about.txt"});
+        Click(hDlg, IDC_CASE);
+        m_boxes.SetAnswer(IDOK);
+        // Checked at once: the copy's own memory may take the freed handle's place.
+        m_boxes.WhileOpen([&](HWND) {
+            EXPECT_TRUE(IsReleased(Drop(hDlg, Paths{"C:\\a", "C:\\b"})));
+        });
+        Click(hDlg, IDC_COPYALL);
+        m_boxes.WhileOpen(nullptr);
+
+        EXPECT_EQ(m_boxes.Seen().size(), 1u) << "no box but the question";
+        EXPECT_EQ(ReadClipboardText(), "C:\\ASKED\\ABOUT.TXT") << "what the user was asked about";
+        EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "1");
+
+        RunModalOver(hDlg, [&] { Click(hDlg, IDC_INFO); },
+                     {[&](HWND) { EXPECT_TRUE(IsReleased(Drop(hDlg, Paths{"C:\\c"}))); },
+                      Pressing(VK_ESCAPE)});
+        EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), "C:\\ASKED\\ABOUT.TXT");
+        Click(hDlg, IDC_CASE); // on to lower case: the mode was kept
+        EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), "c:\\asked\\about.txt");
+    }});
+}
+
+// Files copied in the file manager are pasted with Ctrl+V as a drop: exact
+// names and the ANSI list, the count, both modes back to their start; the
+// clipboard keeps its handle.
+TEST_F(FileIntakeTest, CtrlVPastesCopiedFilesWhicheverControlHasTheFocus)
+{
+    struct
+    {
+        int nFocus;
+        WidePaths paths;
+        std::wstring strUpper;
+    } const pastes[] = {
+        {IDC_PATHS, {L"C:\\ソフト\\café.txt", L"D:\\Dir"}, L"C:/ソフト/CAFÉ.TXT\r\nD:/DIR"},
+        {IDC_INFO, {L"E:\\only.doc"}, L"E:/ONLY.DOC"},
+    };
+    for (const auto& paste : pastes) {
+        WriteClipboardFiles(MakeDrop(paste.paths));
+        Run({[&](HWND hDlg) {
+                 Drop(hDlg, Paths{"C:\\before"});
+                 Click(hDlg, IDC_CASE);
+                 Click(hDlg, IDC_SLASH);
+                 ::SendMessageW(hDlg, WM_NEXTDLGCTL,
+                                reinterpret_cast<WPARAM>(::GetDlgItem(hDlg, paste.nFocus)), TRUE);
+                 HoldControl(true);
+                 PostKey('V');
+             },
+             [&](HWND hDlg) {
+                 HoldControl(false);
+                 std::wstring strPasted;
+                 for (const auto& path : paste.paths)
+                     strPasted += (strPasted.empty() ? L"" : L"\r\n") + path;
+                 EXPECT_EQ(GetItemWideText(hDlg, IDC_PATHS), strPasted);
+                 EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), std::to_string(paste.paths.size()));
+                 EXPECT_TRUE(::IsClipboardFormatAvailable(CF_HDROP)) << "the clipboard kept them";
+                 // Both modes started again: the first presses give upper case and "/".
+                 Click(hDlg, IDC_CASE);
+                 Click(hDlg, IDC_SLASH);
+                 EXPECT_EQ(GetItemWideText(hDlg, IDC_PATHS), paste.strUpper);
+                 Click(hDlg, IDC_COPYALL);
+                 EXPECT_EQ(ReadClipboardText(), Ansi(paste.strUpper)) << "the ANSI list";
+             }});
+    }
+    EXPECT_TRUE(m_boxes.Seen().size() == 2u) << "only the two copy questions";
+}
+
+// A paste of 100 files or more is refused as such a drop is; one with no
+// files on the clipboard beeps; a clipboard another program keeps is waited
+// for, then reported. None of them changes the list.
+TEST_F(FileIntakeTest, PasteOfTooManyOrNoFilesOrFromABusyClipboardChangesNothing)
+{
+    static int s_nBeeps;
+    s_nBeeps = 0;
+    const auto countBeep = +[](UINT) WINAPI -> BOOL {
+        return ++s_nBeeps, TRUE;
+    };
+    CImportPatch beeps("user32.dll", "MessageBeep", reinterpret_cast<void*>(countBeep));
+    ASSERT_TRUE(beeps.IsPatched());
+    Run({[&](HWND hDlg) {
+        Drop(hDlg, Paths{"C:\\Kept"});
+        WriteClipboardFiles(MakeDrop(Paths(100, "C:\\x")));
+        Paste(hDlg);
+        ASSERT_EQ(m_boxes.Seen().size(), 1u);
+        EXPECT_EQ(m_boxes.Seen()[0].strText, TOO_MANY);
+
+        WriteClipboardText("C:\\just\\text");
+        Paste(hDlg);
+        EXPECT_EQ(s_nBeeps, 1);
+        EXPECT_EQ(m_boxes.Seen().size(), 1u);
+
+        WriteClipboardFiles(MakeDrop(Paths{"C:\\held"}));
+        CClipboardHolder holder;
+        ASSERT_TRUE(holder.IsHolding());
+        Paste(hDlg);
+        ASSERT_EQ(m_boxes.Seen().size(), 2u);
+        EXPECT_EQ(m_boxes.Seen()[1].strText, CLIPBOARD_BUSY);
+        EXPECT_EQ(s_nBeeps, 1);
+
+        EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), "C:\\Kept");
+        EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "1");
+    }});
+}
+
+// What the window asks of the system's message filter.
+struct CFilterCall
+{
+    HWND hWnd;
+    UINT message;
+    DWORD dwAction;
+    PCHANGEFILTERSTRUCT pChangeFilterStruct;
+};
+std::vector<CFilterCall> g_filterCalls;
+FARPROC(WINAPI* g_pfnGetProcAddress)(HMODULE, LPCSTR);
+
+BOOL WINAPI RecordFilterCall(HWND hWnd, UINT message, DWORD dwAction, PCHANGEFILTERSTRUCT pChange)
+{
+    g_filterCalls.push_back({hWnd, message, dwAction, pChange});
+    return TRUE;
+}
+
+FARPROC WINAPI GetProcAddressWithFilterRecorder(HMODULE hModule, LPCSTR lpszName)
+{
+    if (HIWORD(lpszName) && std::string(lpszName) == "ChangeWindowMessageFilterEx")
+        return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(RecordFilterCall));
+    return g_pfnGetProcAddress(hModule, lpszName);
+}
+
+// Run elevated, the window lets exactly the messages of a drop through the
+// system's message filter, on its own window alone. Wine's filter is a stub:
+// what the window asks of it is watched through its run-time look-up.
+TEST_F(FileIntakeTest, DropsAreLetThroughToTheWindowWhenElevated)
+{
+    g_filterCalls.clear();
+    CImportPatch lookUp("kernel32.dll", "GetProcAddress",
+                        reinterpret_cast<void*>(GetProcAddressWithFilterRecorder));
+    ASSERT_TRUE(lookUp.IsPatched());
+    g_pfnGetProcAddress = RealOf<decltype(g_pfnGetProcAddress)>(lookUp);
+    Run({[&](HWND hDlg) {
+        ASSERT_EQ(g_filterCalls.size(), 3u);
+        const UINT messages[] = {WM_DROPFILES, WM_COPYDATA, 0x0049 /* WM_COPYGLOBALDATA */};
+        for (size_t i = 0; i < 3; ++i) {
+            EXPECT_EQ(g_filterCalls[i].hWnd, hDlg);
+            EXPECT_EQ(g_filterCalls[i].message, messages[i]);
+            EXPECT_EQ(g_filterCalls[i].dwAction, static_cast<DWORD>(MSGFLT_ALLOW));
+            EXPECT_EQ(g_filterCalls[i].pChangeFilterStruct, nullptr);
+        }
+    }});
+}
+} // namespace
