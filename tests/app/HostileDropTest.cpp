@@ -1,5 +1,6 @@
-// Drops no shell makes on a good day, and a clipboard another program holds:
-// the dialog neither crashes nor hangs, and loses nothing it shows.
+// Drops no shell makes on a good day, and a clipboard another program holds
+// or cannot take the text: the dialog neither crashes nor hangs, says what
+// failed and loses nothing it shows.
 #include "res/resource.h"
 #include "tests/support/Ansi.h"
 #include "tests/support/Clipboard.h"
@@ -16,6 +17,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstring>
+#include <iterator>
+#include <optional>
 #include <cstdio>
 #include <string>
 #include <thread>
@@ -43,24 +47,28 @@ template <class Char> class CFetchCounter
 public:
     CFetchCounter()
     {
-        s_nFetches = 0;
+        s_nFetches = s_nCalls = 0;
         s_pfnReal = RealOf<DragQueryFileProc>(m_patch);
     }
 
     bool IsCounting() const { return m_patch.IsPatched(); }
     int Fetches() const { return s_nFetches; }
+    // Every call, those asking the number of items too.
+    int Calls() const { return s_nCalls; }
 
 private:
     using DragQueryFileProc = UINT(WINAPI*)(HDROP, UINT, Char*, UINT);
 
     static UINT WINAPI CountingDragQueryFile(HDROP hDrop, UINT iFile, Char* lpszFile, UINT cch)
     {
+        ++s_nCalls;
         if (iFile != 0xFFFFFFFF)
             ++s_nFetches;
         return s_pfnReal(hDrop, iFile, lpszFile, cch);
     }
 
     static inline int s_nFetches = 0;
+    static inline int s_nCalls = 0;
     static inline DragQueryFileProc s_pfnReal = nullptr;
 
     CImportPatch m_patch{"shell32.dll", sizeof(Char) == 1 ? "DragQueryFileA" : "DragQueryFileW",
@@ -280,6 +288,97 @@ TEST_F(HostileDropTest, ClipboardHeldByAnotherProgramDelaysTheCopyOrIsReported)
         letGo.join();
         EXPECT_EQ(m_boxes.Seen().size(), 3u) << "only the confirmation";
         EXPECT_EQ(ReadClipboardText(), Join(paths));
+    }});
+}
+// A block of global memory holding exactly `bytes`.
+HDROP MakeBlock(const std::string& bytes)
+{
+    const HGLOBAL hBlock = ::GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+    std::memcpy(::GlobalLock(hBlock), bytes.data(), bytes.size());
+    ::GlobalUnlock(hBlock);
+    return static_cast<HDROP>(hBlock);
+}
+
+// A DROPFILES header whose list starts at pFiles, in UTF-16 if bWide.
+std::string Header(DWORD pFiles, bool bWide)
+{
+    DROPFILES header = {};
+    header.pFiles = pFiles;
+    header.fWide = bWide;
+    return std::string(reinterpret_cast<const char*>(&header), sizeof header);
+}
+
+// Handles whose blocks do not hold what the shell would read, from a drop or
+// the clipboard: none is read at all, and nothing changes. A drop is
+// released; a paste beeps, as one of no files does.
+TEST_F(HostileDropTest, MalformedHandlesAreNotReadByDropOrPaste)
+{
+    const std::pair<const char*, std::string> blocks[] = {
+        {"half a header", Header(sizeof(DROPFILES), false).substr(0, 12)},
+        {"list past the block", Header(0x10000, false) + std::string("C:\\a\0\0", 6)},
+        {"list inside the header", Header(4, false) + std::string("C:\\a\0\0", 6)},
+        {"no empty name at the end", Header(sizeof(DROPFILES), false) + std::string("C:\\a\0", 5)},
+        {"no NUL after the name", Header(sizeof(DROPFILES), false) + "C:\\a"},
+        {"wide list without its end",
+         Header(sizeof(DROPFILES), true) + std::string("C\0:\0\\\0a\0\0\0\0", 11)},
+    };
+    static int s_nBeeps;
+    s_nBeeps = 0;
+    const auto countBeep = +[](UINT) WINAPI -> BOOL { return ++s_nBeeps, TRUE; };
+    CImportPatch beeps("user32.dll", "MessageBeep", reinterpret_cast<void*>(countBeep));
+    Run({[&](HWND hDlg) {
+        Drop(hDlg, Paths{"C:\\Kept"});
+        CFetchCounter<char> ansiCalls;
+        CFetchCounter<wchar_t> wideCalls;
+        for (const auto& [pszWhat, bytes] : blocks) {
+            const HDROP hDrop = MakeBlock(bytes);
+            ::SendMessageW(hDlg, WM_DROPFILES, reinterpret_cast<WPARAM>(hDrop), 0);
+            EXPECT_TRUE(IsReleased(hDrop)) << pszWhat;
+
+            WriteClipboardFiles(MakeBlock(bytes));
+            ::SendMessageW(hDlg, WM_COMMAND, ID_EDIT_PASTE, 0);
+        }
+        EXPECT_EQ(ansiCalls.Calls() + wideCalls.Calls(), 0) << "a malformed block was read";
+        EXPECT_EQ(s_nBeeps, static_cast<int>(std::size(blocks)));
+        EXPECT_TRUE(m_boxes.Seen().empty());
+        EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), "C:\\Kept");
+        EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "1");
+    }});
+}
+
+// A copy the clipboard cannot be handed is reported, whether the memory for
+// it or the clipboard's taking of it fails; the clipboard then holds none of
+// the text, and what it held stays when nothing could be made.
+TEST_F(HostileDropTest, CopyThatTheClipboardCannotTakeIsReported)
+{
+    const auto noMemory = +[](UINT, SIZE_T) WINAPI -> HGLOBAL { return NULL; };
+    const auto refused = +[](UINT, HANDLE) WINAPI -> HANDLE { return NULL; };
+    const struct
+    {
+        const char* pszFunction;
+        void* pfnFailing;
+        std::optional<std::string> strLeft;
+    } failures[] = {
+        {"GlobalAlloc", reinterpret_cast<void*>(noMemory), "before"},
+        {"SetClipboardData", reinterpret_cast<void*>(refused), std::nullopt},
+    };
+    Run({[&](HWND hDlg) {
+        Drop(hDlg, Paths{"C:\\Dir\\a.txt"});
+        for (const auto& failure : failures) {
+            WriteClipboardText("before");
+            {
+                CImportPatch patch(failure.pszFunction[0] == 'G' ? "kernel32.dll" : "user32.dll",
+                                   failure.pszFunction, failure.pfnFailing);
+                ASSERT_TRUE(patch.IsPatched()) << failure.pszFunction;
+                Click(hDlg, IDC_COPYALL);
+            }
+            ASSERT_FALSE(m_boxes.Seen().empty());
+            EXPECT_EQ(m_boxes.Seen().back().strText, L"クリップボードにコピーできませんでした。")
+                << failure.pszFunction;
+            EXPECT_FALSE(m_boxes.Seen().back().bHasCancel);
+            EXPECT_EQ(ReadClipboardText(), failure.strLeft) << failure.pszFunction;
+        }
+        EXPECT_EQ(m_boxes.Seen().size(), 4u) << "each question, then each report";
     }});
 }
 } // namespace
