@@ -370,6 +370,41 @@ TEST(ResourceTest, ImagesHaveTheirSizes)
     EXPECT_EQ(bitmapSize(IDB_CAPTION_192), std::make_pair(108L, 26L));
 }
 
+TEST(ResourceTest, IconLoadsAt48PixelsWithItsDrawnColours)
+{
+    // The 48-pixel image is PNG: the loader must decode it, not fail or fall back.
+    const auto hIcon = static_cast<HICON>(
+        ::LoadImageW(ResourceModule(), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, 48, 48, 0));
+    ASSERT_TRUE(hIcon);
+    ICONINFO info = {};
+    ASSERT_TRUE(::GetIconInfo(hIcon, &info));
+    BITMAP bitmap = {};
+    ::GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader = {sizeof bmi.bmiHeader, 48, -48, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<DWORD> pixels(48 * 48); // 0xAARRGGBB, top row first
+    const HDC hDC = ::GetDC(NULL);
+    EXPECT_EQ(::GetDIBits(hDC, info.hbmColor, 0, 48, pixels.data(), &bmi, DIB_RGB_COLORS), 48);
+    ::ReleaseDC(NULL, hDC);
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    ::DestroyIcon(hIcon);
+    EXPECT_EQ(std::make_pair(bitmap.bmWidth, bitmap.bmHeight), std::make_pair(48L, 48L));
+
+    // Outside, the outline, the folder's body and its lit and shaded edges.
+    const struct
+    {
+        int x, y;
+        DWORD argb;
+    } spots[] = {{0, 0, 0x00000000},
+                 {4, 0, 0xFF000000},
+                 {10, 10, 0xFFFFFF00},
+                 {4, 10, 0xFFFFFFFF},
+                 {29, 10, 0xFF808000}};
+    for (const auto& spot : spots)
+        EXPECT_EQ(pixels[spot.y * 48 + spot.x], spot.argb) << "at " << spot.x << "," << spot.y;
+}
+
 TEST(ResourceTest, ManifestIsWellFormedAndAsksForThemedControlsAsInvokerAndPerMonitorDpi)
 {
     const HMODULE hModule = ResourceModule();
