@@ -17,10 +17,10 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <iterator>
 #include <optional>
-#include <cstdio>
 #include <string>
 #include <thread>
 #include <utility>
@@ -324,7 +324,9 @@ TEST_F(HostileDropTest, MalformedHandlesAreNotReadByDropOrPaste)
     };
     static int s_nBeeps;
     s_nBeeps = 0;
-    const auto countBeep = +[](UINT) WINAPI -> BOOL { return ++s_nBeeps, TRUE; };
+    const auto countBeep = +[](UINT) WINAPI -> BOOL {
+        return ++s_nBeeps, TRUE;
+    };
     CImportPatch beeps("user32.dll", "MessageBeep", reinterpret_cast<void*>(countBeep));
     Run({[&](HWND hDlg) {
         Drop(hDlg, Paths{"C:\\Kept"});
@@ -351,8 +353,12 @@ TEST_F(HostileDropTest, MalformedHandlesAreNotReadByDropOrPaste)
 // the text, and what it held stays when nothing could be made.
 TEST_F(HostileDropTest, CopyThatTheClipboardCannotTakeIsReported)
 {
-    const auto noMemory = +[](UINT, SIZE_T) WINAPI -> HGLOBAL { return NULL; };
-    const auto refused = +[](UINT, HANDLE) WINAPI -> HANDLE { return NULL; };
+    const auto noMemory = +[](UINT, SIZE_T) WINAPI -> HGLOBAL {
+        return NULL;
+    };
+    const auto refused = +[](UINT, HANDLE) WINAPI -> HANDLE {
+        return NULL;
+    };
     const struct
     {
         const char* pszFunction;

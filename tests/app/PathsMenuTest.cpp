@@ -1,0 +1,193 @@
+// The path box's own menu: its items as they can be used, and each copy form
+// on the clipboard.
+#include "res/resource.h"
+#include "tests/support/Ansi.h"
+#include "tests/support/Clipboard.h"
+#include "tests/support/DropFiles.h"
+#include "tests/support/ImportPatch.h"
+#include "tests/support/MessageBoxAnswerer.h"
+#include "tests/support/ModalRun.h"
+#include "tests/support/PathListDlgFixture.h"
+#include "tests/support/Paths.h"
+
+#include <gtest/gtest.h>
+
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+class PathsMenuTest : public PathListDlgFixture
+{
+};
+
+// An item of a popup menu as it showed: its text (empty for a separator) and
+// whether it was greyed.
+struct CMenuItemSeen
+{
+    std::wstring strText;
+    bool bGrayed;
+    bool operator==(const CMenuItemSeen& other) const
+    {
+        return strText == other.strText && bGrayed == other.bGrayed;
+    }
+    friend void PrintTo(const CMenuItemSeen& item, std::ostream* pOut)
+    {
+        *pOut << (item.bGrayed ? "greyed " : "") << ::testing::PrintToString(item.strText);
+    }
+};
+
+// While it lives, watches from inside the menu's own loop for a popup menu
+// of this thread: records its items once it opens, then posts it nChar (an
+// item's access key) or, for 0, Esc.
+class CMenuWatcher
+{
+public:
+    explicit CMenuWatcher(wchar_t nChar) : m_nChar(nChar), m_nTimer(::SetTimer(NULL, 0, 20, OnTick))
+    {
+        s_pWatcher = this;
+    }
+    ~CMenuWatcher()
+    {
+        ::KillTimer(NULL, m_nTimer);
+        s_pWatcher = nullptr;
+    }
+    CMenuWatcher(const CMenuWatcher&) = delete;
+    CMenuWatcher& operator=(const CMenuWatcher&) = delete;
+
+    const std::vector<CMenuItemSeen>& Seen() const { return m_seen; }
+
+private:
+    static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD)
+    {
+        const HWND hMenuWnd = ::FindWindowW(L"#32768", NULL);
+        if (!s_pWatcher || !s_pWatcher->m_seen.empty() || !hMenuWnd || !::IsWindowVisible(hMenuWnd))
+            return;
+        const auto hMenu = reinterpret_cast<HMENU>(::SendMessageW(hMenuWnd, MN_GETHMENU, 0, 0));
+        for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i) {
+            wchar_t szText[64] = {};
+            ::GetMenuStringW(hMenu, i, szText, 64, MF_BYPOSITION);
+            const UINT nState = ::GetMenuState(hMenu, i, MF_BYPOSITION);
+            s_pWatcher->m_seen.push_back(
+                {szText, !(nState & MF_SEPARATOR) && (nState & MF_GRAYED)});
+        }
+        if (s_pWatcher->m_nChar)
+            ::PostMessageW(hMenuWnd, WM_CHAR, s_pWatcher->m_nChar, 0);
+        else
+            ::PostMessageW(hMenuWnd, WM_KEYDOWN, VK_ESCAPE, 0);
+    }
+
+    static inline CMenuWatcher* s_pWatcher = nullptr;
+    wchar_t m_nChar;
+    std::vector<CMenuItemSeen> m_seen;
+    UINT_PTR m_nTimer;
+};
+
+// The menu's items in order, with the copies and the paste greyed or not.
+std::vector<CMenuItemSeen> MenuItems(bool bCopiesGrayed, bool bPasteGrayed)
+{
+    return {{L"全てコピー(&C)", false},
+            {L"引用符付きでコピー(&Q)", bCopiesGrayed},
+            {L"名前だけコピー(&N)", bCopiesGrayed},
+            {L"UNCパスでコピー(&U)", bCopiesGrayed},
+            {L"WSLパスでコピー(&W)", bCopiesGrayed},
+            {L"URLでコピー(&L)", bCopiesGrayed},
+            {L"", false},
+            {L"貼り付け(&P)", bPasteGrayed},
+            {L"", false},
+            {L"すべて選択(&A)", false}};
+}
+
+// A right-click opens the box's menu in place of the edit control's, and
+// so do Shift+F10 and the menu key; items that cannot be used are greyed.
+TEST_F(PathsMenuTest, RightClickOrTheKeyboardOpensTheBoxsOwnMenu)
+{
+    WriteClipboardText("no files");
+    Run({[&](HWND hDlg) {
+             CMenuWatcher menu(0);
+             // What a right-click leaves the box with, the edit control's own
+             // menu coming from it.
+             ::SendMessageW(::GetDlgItem(hDlg, IDC_PATHS), WM_RBUTTONUP, 0, MAKELPARAM(20, 20));
+             EXPECT_EQ(menu.Seen(), MenuItems(true, true));
+             EXPECT_TRUE(m_boxes.Seen().empty());
+
+             Drop(hDlg, Paths{"C:\\a b\\c.txt"});
+             WriteClipboardFiles(MakeDrop(Paths{"C:\\pasted"}));
+         },
+         [&](HWND hDlg) {
+             // What Shift+F10 and the menu key send the focused box.
+             CMenuWatcher menu(L'q');
+             const HWND hBox = ::GetDlgItem(hDlg, IDC_PATHS);
+             ::SendMessageW(hBox, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hBox), -1);
+             EXPECT_EQ(menu.Seen(), MenuItems(false, false));
+         },
+         [&](HWND hDlg) {
+             ASSERT_EQ(m_boxes.Seen().size(), 1u) << "the copy question";
+             EXPECT_EQ(ReadClipboardUnicodeText(), L"\"C:\\a b\\c.txt\"");
+             EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), "C:\\a b\\c.txt");
+         }});
+}
+// The paths of the DLLs the program loads at run time.
+std::vector<std::wstring> g_loaded;
+HMODULE(WINAPI* g_pfnLoadLibraryEx)(LPCWSTR, HANDLE, DWORD);
+
+HMODULE WINAPI RecordingLoadLibraryEx(LPCWSTR lpszFile, HANDLE hFile, DWORD dwFlags)
+{
+    g_loaded.push_back(lpszFile);
+    return g_pfnLoadLibraryEx(lpszFile, hFile, dwFlags);
+}
+
+// Each copy form after its question: the form's text as Unicode, its ANSI
+// conversion and the locale; the list, the count and the selection stay.
+// Wine has no network drives: the server form leaves the paths as they are,
+// and the network DLL comes from the system folder, only once asked for.
+TEST_F(PathsMenuTest, EachFormCopiesTheShownListAsItsReaderNeedsIt)
+{
+    const std::vector<std::wstring> paths = {L"C:\\a b\\表.txt", L"\\\\server\\share\\dir"};
+    const struct
+    {
+        UINT nID;
+        std::wstring strCopied;
+    } forms[] = {
+        {ID_COPY_QUOTED, L"\"C:\\a b\\表.txt\"\r\n\"\\\\server\\share\\dir\""},
+        {ID_COPY_NAMES, L"表.txt\r\ndir"},
+        {ID_COPY_UNC, L"C:\\a b\\表.txt\r\n\\\\server\\share\\dir"},
+        {ID_COPY_WSL, L"/mnt/c/a b/表.txt\r\n//server/share/dir"},
+        {ID_COPY_URL, L"file:///C:/a%20b/%E8%A1%A8.txt\r\nfile://server/share/dir"},
+    };
+    g_loaded.clear();
+    CImportPatch loads("kernel32.dll", "LoadLibraryExW",
+                       reinterpret_cast<void*>(RecordingLoadLibraryEx));
+    ASSERT_TRUE(loads.IsPatched());
+    g_pfnLoadLibraryEx = RealOf<decltype(g_pfnLoadLibraryEx)>(loads);
+    Run({[&](HWND hDlg) {
+        Drop(hDlg, paths);
+        const std::wstring strShown = GetItemWideText(hDlg, IDC_PATHS);
+        ::SendDlgItemMessageW(hDlg, IDC_PATHS, EM_SETSEL, 2, 5);
+        EXPECT_TRUE(g_loaded.empty()) << "nothing loaded before the server form is asked for";
+        for (const auto& form : forms) {
+            ::SendMessageW(hDlg, WM_COMMAND, form.nID, 0);
+            EXPECT_EQ(ReadClipboardUnicodeText(), form.strCopied) << form.nID;
+            EXPECT_EQ(ReadClipboardText(), Ansi(form.strCopied)) << form.nID;
+            EXPECT_TRUE(ReadClipboardLocale()) << form.nID;
+        }
+        EXPECT_EQ(m_boxes.Seen().size(), std::size(forms)) << "a question before each";
+        EXPECT_EQ(GetItemWideText(hDlg, IDC_PATHS), strShown);
+        EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "2");
+        DWORD nStart = 0, nEnd = 0;
+        ::SendDlgItemMessageW(hDlg, IDC_PATHS, EM_GETSEL, reinterpret_cast<WPARAM>(&nStart),
+                              reinterpret_cast<LPARAM>(&nEnd));
+        EXPECT_EQ(nStart, 2u);
+        EXPECT_EQ(nEnd, 5u);
+
+        wchar_t szSystem[MAX_PATH];
+        ::GetSystemDirectoryW(szSystem, MAX_PATH);
+        EXPECT_EQ(g_loaded, std::vector<std::wstring>{std::wstring(szSystem) + L"\\mpr.dll"});
+
+        m_boxes.SetAnswer(IDCANCEL);
+        ::SendMessageW(hDlg, WM_COMMAND, ID_COPY_WSL, 0);
+        EXPECT_EQ(ReadClipboardUnicodeText(), forms[std::size(forms) - 1].strCopied)
+            << "a cancelled copy changed the clipboard";
+    }});
+}
+} // namespace
