@@ -2,9 +2,11 @@
 # Pictures of Vexlo at work, made without a display: builds the program and
 # the drop tool, runs Vexlo.exe under Wine (Japanese locale) on a private
 # headless X server, drops sample files on it as a Linux file manager would,
-# presses its buttons with the mouse and writes screenshots/*.png; then the
-# window after a drop and the info dialog again at 144 and 192 DPI (150 % and
-# 200 % scaling), as *-144dpi.png and *-192dpi.png.
+# presses its buttons with the mouse, opens the path box's menu with a
+# right-click and writes screenshots/*.png; then the window after a drop and
+# the info dialog again at 144 and 192 DPI (150 % and 200 % scaling), as
+# *-144dpi.png and *-192dpi.png. The window after a drop and its open menu go
+# to docs/ too, small, for the README.
 # A bare X server has no window manager, so the pictures have no caption bars.
 set -eu
 cd "$(dirname "$0")/.."
@@ -19,6 +21,7 @@ cmake --build --preset $VEXLO_PRESET --target Vexlo
 exe=$PWD/build/$VEXLO_PRESET/app/Vexlo.exe
 drop=$PWD/build/native/tools/xdnd-drop
 shots=$PWD/screenshots
+docs=$PWD/docs
 
 # A prefix of its own, as the pictures change its DPI.
 prefix=$PWD/build/$VEXLO_PRESET/wineprefix-screenshots
@@ -86,6 +89,15 @@ shot() {
     echo "screenshots: $name.png"
 }
 
+# publish NAME FILE: the last picture shot, as docs/FILE for the README:
+# committed, so kept small (its few colours in a palette) and the same bytes
+# for the same pixels.
+publish() {
+    /usr/bin/convert "$shots/$1.png" -strip +dither -colors 256 -define png:compression-level=9 \
+        -define png:exclude-chunks=date,time "$docs/$2"
+    echo "screenshots: docs/$2, $(stat -c %s "$docs/$2") bytes"
+}
+
 # press BUTTON: a mouse click on the middle of one of the dialog's buttons.
 # Their places in dialog units, as the dialog template lays them out; the
 # window is 183 x 101 units, so its size in pixels gives the scale.
@@ -118,6 +130,29 @@ popup() {
         sleep 0.1
     done
     echo "screenshots: no window opened" >&2
+    return 1
+}
+
+# right_click_paths: a right-click in the middle of the path box, at 2, 2
+# (136 x 97 dialog units).
+right_click_paths() {
+    # shellcheck disable=SC2034 # xdotool sets all four, the click needs two
+    local WINDOW X Y WIDTH HEIGHT SCREEN
+    eval "$(xdotool getwindowgeometry --shell "$dialog")"
+    xdotool mousemove --window "$dialog" $((70 * WIDTH / 183)) $((50 * HEIGHT / 101)) click 3
+}
+
+# popup_menu: the id of the open popup menu, once up: the one other window
+# of Vexlo's process on the screen.
+popup_menu() {
+    local w pid
+    pid=$(xdotool getwindowpid "$dialog")
+    for _ in $(seq 100); do
+        w=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -vx "$dialog" | head -1) || true
+        [ -n "$w" ] && echo "$w" && return
+        sleep 0.1
+    done
+    echo "screenshots: no menu opened" >&2
     return 1
 }
 
@@ -159,8 +194,8 @@ for i in $(seq -w 1 100); do
     touch "$samples/100/file$i.txt"
 done
 
-mkdir -p "$shots"
-rm -f "$shots"/[0-9]-*.png
+mkdir -p "$shots" "$docs"
+rm -f "$shots"/[0-9]*-*.png
 started=$SECONDS
 dpi 96
 start
@@ -168,6 +203,19 @@ shot 1-empty "$dialog"
 
 drop_samples
 shot 2-dropped "$dialog"
+publish 2-dropped main-window.png
+
+# The path box's own menu; 貼り付け is greyed, as no files are on the clipboard.
+right_click_paths
+menu=$(popup_menu)
+shot 2-dropped-menu "$dialog" "$menu"
+publish 2-dropped-menu paths-menu.png
+xdotool key Escape
+for tries in $(seq 51); do
+    xwininfo -id "$menu" 2>/dev/null | grep -q IsViewable || break
+    [ "$tries" -eq 51 ] && warn "the menu stayed open"
+    sleep 0.1
+done
 
 press case
 settle "$dialog"
