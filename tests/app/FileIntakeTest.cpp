@@ -113,13 +113,8 @@ TEST_F(FileIntakeTest, CtrlVPastesCopiedFilesWhicheverControlHasTheFocus)
 // for, then reported. None of them changes the list.
 TEST_F(FileIntakeTest, PasteOfTooManyOrNoFilesOrFromABusyClipboardChangesNothing)
 {
-    static int s_nBeeps;
-    s_nBeeps = 0;
-    const auto countBeep = +[](UINT) WINAPI -> BOOL {
-        return ++s_nBeeps, TRUE;
-    };
-    CImportPatch beeps("user32.dll", "MessageBeep", reinterpret_cast<void*>(countBeep));
-    ASSERT_TRUE(beeps.IsPatched());
+    CBeepCounter beeps;
+    ASSERT_TRUE(beeps.IsCounting());
     Run({[&](HWND hDlg) {
         Drop(hDlg, Paths{"C:\\Kept"});
         WriteClipboardFiles(MakeDrop(Paths(100, "C:\\x")));
@@ -129,7 +124,7 @@ TEST_F(FileIntakeTest, PasteOfTooManyOrNoFilesOrFromABusyClipboardChangesNothing
 
         WriteClipboardText("C:\\just\\text");
         Paste(hDlg);
-        EXPECT_EQ(s_nBeeps, 1);
+        EXPECT_EQ(beeps.Beeps(), 1);
         EXPECT_EQ(m_boxes.Seen().size(), 1u);
 
         WriteClipboardFiles(MakeDrop(Paths{"C:\\held"}));
@@ -138,7 +133,7 @@ TEST_F(FileIntakeTest, PasteOfTooManyOrNoFilesOrFromABusyClipboardChangesNothing
         Paste(hDlg);
         ASSERT_EQ(m_boxes.Seen().size(), 2u);
         EXPECT_EQ(m_boxes.Seen()[1].strText, CLIPBOARD_BUSY);
-        EXPECT_EQ(s_nBeeps, 1);
+        EXPECT_EQ(beeps.Beeps(), 1);
 
         EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), "C:\\Kept");
         EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "1");

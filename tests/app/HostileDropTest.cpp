@@ -322,12 +322,8 @@ TEST_F(HostileDropTest, MalformedHandlesAreNotReadByDropOrPaste)
         {"wide list without its end",
          Header(sizeof(DROPFILES), true) + std::string("C\0:\0\\\0a\0\0\0\0", 11)},
     };
-    static int s_nBeeps;
-    s_nBeeps = 0;
-    const auto countBeep = +[](UINT) WINAPI -> BOOL {
-        return ++s_nBeeps, TRUE;
-    };
-    CImportPatch beeps("user32.dll", "MessageBeep", reinterpret_cast<void*>(countBeep));
+    CBeepCounter beeps;
+    ASSERT_TRUE(beeps.IsCounting());
     Run({[&](HWND hDlg) {
         Drop(hDlg, Paths{"C:\\Kept"});
         CFetchCounter<char> ansiCalls;
@@ -341,7 +337,7 @@ TEST_F(HostileDropTest, MalformedHandlesAreNotReadByDropOrPaste)
             ::SendMessageW(hDlg, WM_COMMAND, ID_EDIT_PASTE, 0);
         }
         EXPECT_EQ(ansiCalls.Calls() + wideCalls.Calls(), 0) << "a malformed block was read";
-        EXPECT_EQ(s_nBeeps, static_cast<int>(std::size(blocks)));
+        EXPECT_EQ(beeps.Beeps(), static_cast<int>(std::size(blocks)));
         EXPECT_TRUE(m_boxes.Seen().empty());
         EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), "C:\\Kept");
         EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "1");
