@@ -26,30 +26,6 @@ bool IsLetter(wchar_t ch, wchar_t upper)
     return ch == upper || ch == upper + (L'a' - L'A');
 }
 
-// Where a line lies in the list's text. The stored text and the shown one
-// break at the same places: letter case never changes a length.
-struct CLineSpan
-{
-    size_t start;
-    size_t length;
-};
-
-std::vector<CLineSpan> SplitLines(const std::wstring& text)
-{
-    std::vector<CLineSpan> lines;
-    if (text.empty())
-        return lines;
-    for (size_t start = 0;;) {
-        const size_t end = text.find(L"\r\n", start);
-        if (end == std::wstring::npos) {
-            lines.push_back({start, text.size() - start});
-            return lines;
-        }
-        lines.push_back({start, end - start});
-        start = end + 2;
-    }
-}
-
 // What a line names, its long-path prefix read away: `\\?\C:\x` stands for
 // `C:\x`, `\\?\UNC\server\share` for `\\server\share`.
 struct CPathParts
@@ -108,17 +84,13 @@ std::wstring_view LastName(std::wstring_view line)
 }
 
 // A line already on a server is never looked up; one the platform knows no
-// server form for stays as shown.
-std::wstring ServerLine(std::wstring_view shown, std::wstring_view stored,
-                        const CWidePathList& list, const CServerNames& serverNames)
+// server form for stays as shown. The look-up is asked the name as given.
+std::wstring ServerLine(std::wstring_view shown, const std::wstring& given,
+                        const CPathListModel& list, const CServerNames& serverNames)
 {
-    const CPathParts parts = ReadPath(stored);
+    const CPathParts parts = ReadPath(given);
     if (parts.nKind != CPathParts::UNC) {
-        // A Windows name never holds "/": switching back gives the exact name.
-        std::wstring exact(stored.substr(parts.nRest));
-        if (list.GetSlashMode() == CWidePathList::SLASH_FORWARD)
-            std::replace(exact.begin(), exact.end(), L'/', L'\\');
-        std::wstring server = serverNames.ServerForm(exact);
+        std::wstring server = serverNames.ServerForm(given.substr(parts.nRest));
         if (!server.empty())
             return list.ToDisplayForm(std::move(server));
     }
@@ -217,8 +189,8 @@ std::wstring UrlLine(std::wstring_view line)
     return text;
 }
 
-std::wstring MakeLine(CopyForm form, std::wstring_view shown, std::wstring_view stored,
-                      const CWidePathList& list, const CServerNames& serverNames)
+std::wstring MakeLine(CopyForm form, std::wstring_view shown, const std::wstring& given,
+                      const CPathListModel& list, const CServerNames& serverNames)
 {
     switch (form) {
     case CopyForm::QUOTED:
@@ -227,7 +199,7 @@ std::wstring MakeLine(CopyForm form, std::wstring_view shown, std::wstring_view 
     case CopyForm::NAMES_ONLY:
         return std::wstring(LastName(shown));
     case CopyForm::UNC:
-        return ServerLine(shown, stored, list, serverNames);
+        return ServerLine(shown, given, list, serverNames);
     case CopyForm::WSL:
         return WslLine(shown);
     case CopyForm::URL:
@@ -238,17 +210,21 @@ std::wstring MakeLine(CopyForm form, std::wstring_view shown, std::wstring_view 
 
 } // namespace
 
-std::wstring MakeCopyText(CopyForm form, const CWidePathList& list, const CServerNames& serverNames)
+std::wstring MakeCopyText(CopyForm form, const CPathListModel& list,
+                          const CServerNames& serverNames)
 {
-    const std::wstring& stored = list.GetPaths();
+    // Line i of the shown text is item i, as long as its given name: letter
+    // case and the separator switch never change a length. So a name that
+    // holds a line break itself still finds its own line.
     const std::wstring shown = list.GetDisplayText(list.GetCaseMode());
     std::wstring text;
-    for (const CLineSpan& line : SplitLines(stored)) {
-        if (line.start > 0)
+    size_t start = 0;
+    for (const std::wstring& given : list.GetGivenNames()) {
+        if (start > 0)
             text += L"\r\n";
-        text +=
-            MakeLine(form, std::wstring_view(shown).substr(line.start, line.length),
-                     std::wstring_view(stored).substr(line.start, line.length), list, serverNames);
+        text += MakeLine(form, std::wstring_view(shown).substr(start, given.size()), given, list,
+                         serverNames);
+        start += given.size() + 2;
     }
     return text;
 }

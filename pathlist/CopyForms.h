@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pathlist/PathList.h"
+#include "pathlist/PathListModel.h"
 
 #include <string>
 
@@ -29,5 +29,5 @@ enum class CopyForm
 
 // The list as the window shows it, line by line in `form`, lines joined by CR LF, none after the
 // last.
-std::wstring MakeCopyText(CopyForm form, const CWidePathList& list,
+std::wstring MakeCopyText(CopyForm form, const CPathListModel& list,
                           const CServerNames& serverNames);

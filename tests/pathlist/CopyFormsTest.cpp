@@ -1,27 +1,14 @@
 #include "pathlist/CopyForms.h"
 
+#include "pathlist/Cp932CodePage.h"
+#include "tests/pathlist/TestRules.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 namespace {
-
-// Letter case of ASCII alone: enough to see which case each form takes.
-class CAsciiCase : public CUnicodeCase
-{
-public:
-    void MakeUpper(std::wstring& text) const override { Shift(text, L'a', L'z', -32); }
-    void MakeLower(std::wstring& text) const override { Shift(text, L'A', L'Z', +32); }
-
-private:
-    static void Shift(std::wstring& text, wchar_t first, wchar_t last, int by)
-    {
-        for (wchar_t& ch : text)
-            if (ch >= first && ch <= last)
-                ch = static_cast<wchar_t>(ch + by);
-    }
-};
 
 // Drive Z: is mapped to \\Server\Share; every question is kept.
 class CFakeServerNames : public CServerNames
@@ -57,10 +44,11 @@ struct CFormCase
 // The list dropped and switched as the window does it, then copied in `form`.
 std::wstring Copy(CopyForm form, const CFormCase& row, CFakeServerNames& serverNames)
 {
-    const CAsciiCase asciiCase;
-    CWidePathList list(asciiCase);
-    EXPECT_TRUE(list.AcceptDrop(static_cast<unsigned>(row.paths.size()),
-                                [&](unsigned i) { return std::wstring_view(row.paths.at(i)); }));
+    const CCp932CodePage codePage;
+    const CTestUnicodeCase unicodeCase;
+    CPathListModel list(codePage, unicodeCase);
+    CTestIntake intake(row.paths);
+    EXPECT_TRUE(list.Take(intake));
     if (row.nSlash == FORWARD)
         list.ToggleSlashes();
     while (list.GetCaseMode() != row.nCase)

@@ -1,6 +1,7 @@
 #include "pathlist/PathList.h"
 
 #include "pathlist/Cp932CodePage.h"
+#include "tests/pathlist/TestRules.h"
 #ifdef _WIN32
 #include "tests/pathlist/AnsiCrtCodePage.h"
 #endif
@@ -197,25 +198,7 @@ INSTANTIATE_TEST_SUITE_P(CrtAnsi, PathListTest,
                          testing::Values<const CCodePage*>(&AnsiCrtCodePage()), RulesSuffix);
 #endif
 
-// The exact names, in UTF-16: the same list over wide characters. Letter case
-// here only for the characters these cases use; the platform's own mapping is
-// tested under Wine.
-class CTestUnicodeCase : public CUnicodeCase
-{
-public:
-    void MakeUpper(std::wstring& text) const override { Shift(text, L'a', L'z', L'é', -32); }
-    void MakeLower(std::wstring& text) const override { Shift(text, L'A', L'Z', L'É', +32); }
-
-private:
-    // ASCII letters and é/É lie 32 apart.
-    static void Shift(std::wstring& text, wchar_t first, wchar_t last, wchar_t accented, int by)
-    {
-        for (wchar_t& ch : text)
-            if ((ch >= first && ch <= last) || ch == accented)
-                ch = static_cast<wchar_t>(ch + by);
-    }
-};
-
+// The exact names, in UTF-16: the same list over wide characters.
 TEST(WidePathListTest, KeepsExactNamesUnderTheSameRulesAsTheAnsiList)
 {
     const CTestUnicodeCase unicodeCase;
