@@ -1,5 +1,7 @@
 #include "afx/Clipboard.h"
 
+#include "afx/AnsiText.h"
+
 #include <algorithm>
 #include <cstring>
 #include <iterator>
@@ -41,16 +43,6 @@ HGLOBAL GlobalCopy(const void* pData, size_t nBytes)
         ::GlobalUnlock(hMem);
     }
     return hMem;
-}
-
-std::string AnsiText(const std::wstring& strText)
-{
-    const int nWide = static_cast<int>(strText.size());
-    std::string strAnsi(
-        ::WideCharToMultiByte(CP_ACP, 0, strText.data(), nWide, NULL, 0, NULL, NULL), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, strText.data(), nWide, strAnsi.data(),
-                          static_cast<int>(strAnsi.size()), NULL, NULL);
-    return strAnsi;
 }
 } // namespace
 
@@ -105,5 +97,5 @@ ClipboardWrite AfxSetClipboardText(HWND hWndOwner, const std::wstring& strText,
 
 ClipboardWrite AfxSetClipboardText(HWND hWndOwner, const std::wstring& strText)
 {
-    return AfxSetClipboardText(hWndOwner, strText, AnsiText(strText));
+    return AfxSetClipboardText(hWndOwner, strText, AfxToAnsi(strText));
 }

@@ -2,8 +2,6 @@
 
 #include "pathlist/DropFilesCheck.h"
 
-#include <string>
-
 namespace {
 UINT DragQueryFileOf(HDROP hDrop, UINT iFile, char* pszFile, UINT cch)
 {
@@ -13,6 +11,15 @@ UINT DragQueryFileOf(HDROP hDrop, UINT iFile, char* pszFile, UINT cch)
 UINT DragQueryFileOf(HDROP hDrop, UINT iFile, wchar_t* pszFile, UINT cch)
 {
     return ::DragQueryFileW(hDrop, iFile, pszFile, cch);
+}
+
+// Item i into strPath, its length asked first.
+template <class Char>
+std::basic_string_view<Char> QueryFile(HDROP hDrop, UINT i, std::basic_string<Char>& strPath)
+{
+    strPath.resize(DragQueryFileOf(hDrop, i, static_cast<Char*>(nullptr), 0));
+    strPath.resize(DragQueryFileOf(hDrop, i, strPath.data(), strPath.size() + 1));
+    return strPath;
 }
 } // namespace
 
@@ -28,14 +35,17 @@ bool IsReadableDrop(HDROP hDrop)
     return bReadable;
 }
 
-template <class Char> typename CBasicPathList<Char>::FetchPath DropItems(HDROP hDrop)
+unsigned CDropIntake::GetCount() const
 {
-    return [hDrop, strPath = std::basic_string<Char>()](unsigned i) mutable {
-        strPath.resize(DragQueryFileOf(hDrop, i, static_cast<Char*>(nullptr), 0));
-        strPath.resize(DragQueryFileOf(hDrop, i, strPath.data(), strPath.size() + 1));
-        return std::basic_string_view<Char>(strPath);
-    };
+    return ::DragQueryFileW(m_hDrop, 0xFFFFFFFF, NULL, 0);
 }
 
-template CPathList::FetchPath DropItems<char>(HDROP);
-template CWidePathList::FetchPath DropItems<wchar_t>(HDROP);
+std::wstring_view CDropIntake::GetExactName(unsigned index)
+{
+    return QueryFile(m_hDrop, index, m_strExactName);
+}
+
+std::string_view CDropIntake::GetAnsiName(unsigned index)
+{
+    return QueryFile(m_hDrop, index, m_strAnsiName);
+}

@@ -42,7 +42,7 @@ const CDialogPictures::Variants CPathListDlg::s_pictures[2] = {
 
 CPathListDlg::CPathListDlg(const CCodePage& codePage, const CUnicodeCase& unicodeCase,
                            CWnd* pParent)
-    : CDialog(IDD_PATHLIST_DIALOG, pParent), m_pathList(codePage), m_exactPaths(unicodeCase),
+    : CDialog(IDD_PATHLIST_DIALOG, pParent), m_paths(codePage, unicodeCase),
       m_hIcon(::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME))),
       m_hAccelTable(::LoadAcceleratorsW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME)))
 {
@@ -80,7 +80,7 @@ void CPathListDlg::OnPaint()
     } else {
         Default();
     }
-    GetDlgItem(IDC_COUNT).SetWindowText(m_exactPaths.GetCountText());
+    GetDlgItem(IDC_COUNT).SetWindowText(m_paths.GetCountText());
 }
 
 HICON CPathListDlg::OnQueryDragIcon()
@@ -102,7 +102,7 @@ void CPathListDlg::OnDropFiles(HDROP hDropInfo)
 {
     // A drop behind a question or the info dialog must not change the list
     // the user is answering about. Wine delivers drops to a disabled window.
-    ShowIntake(IsWindowEnabled() ? TakeFiles(hDropInfo) : INTAKE_NONE);
+    ShowIntake(IsWindowEnabled() ? TakeDrop(hDropInfo) : INTAKE_NONE);
     ::DragFinish(hDropInfo);
 }
 
@@ -118,30 +118,31 @@ void CPathListDlg::OnPaste()
         }
         // The clipboard owns the handle: read while it is open, never released.
         if (const auto hDrop = static_cast<HDROP>(clipboard.GetData(CF_HDROP)))
-            intake = TakeFiles(hDrop);
+            intake = TakeDrop(hDrop);
     } // closed before any box opens, which would keep it from other programs
     if (intake == INTAKE_NONE)
         ::MessageBeep(MB_OK);
     ShowIntake(intake);
 }
 
-CPathListDlg::Intake CPathListDlg::TakeFiles(HDROP hDrop)
+CPathListDlg::Intake CPathListDlg::TakeDrop(HDROP hDrop)
 {
     if (!IsReadableDrop(hDrop))
         return INTAKE_NONE;
-    const UINT nCount = ::DragQueryFileW(hDrop, 0xFFFFFFFF, NULL, 0);
-    // Both lists take or refuse a drop alike: the same count, the same limit.
-    return m_pathList.AcceptDrop(nCount, DropItems<char>(hDrop)) &&
-                   m_exactPaths.AcceptDrop(nCount, DropItems<wchar_t>(hDrop))
-               ? INTAKE_TAKEN
-               : INTAKE_TOO_MANY;
+    CDropIntake intake(hDrop);
+    return TakeFiles(intake);
+}
+
+CPathListDlg::Intake CPathListDlg::TakeFiles(CPathIntake& intake)
+{
+    return m_paths.Take(intake) ? INTAKE_TAKEN : INTAKE_TOO_MANY;
 }
 
 void CPathListDlg::ShowIntake(Intake intake)
 {
     if (intake == INTAKE_TAKEN) {
-        GetDlgItem(IDC_PATHS).SetWindowText(m_exactPaths.GetPaths().c_str());
-        GetDlgItem(IDC_COUNT).SetWindowText(m_exactPaths.GetCountText());
+        ShowPaths(m_paths.GetCaseMode());
+        GetDlgItem(IDC_COUNT).SetWindowText(m_paths.GetCountText());
     } else if (intake == INTAKE_TOO_MANY) {
         AfxMessageBox(IDS_TOO_MANY, MB_OK);
     }
@@ -155,15 +156,13 @@ void CPathListDlg::OnInfo()
 
 void CPathListDlg::OnSlash()
 {
-    m_pathList.ToggleSlashes();
-    m_exactPaths.ToggleSlashes();
-    ShowPaths(m_exactPaths.GetCaseMode());
+    m_paths.ToggleSlashes();
+    ShowPaths(m_paths.GetCaseMode());
 }
 
 void CPathListDlg::OnCase()
 {
-    m_pathList.CycleCase();
-    ShowPaths(m_exactPaths.CycleCase());
+    ShowPaths(m_paths.CycleCase());
 }
 
 void CPathListDlg::OnCopyAll()
@@ -180,7 +179,7 @@ void CPathListDlg::OnCopyAll()
     if (strShown.empty())
         return;
     ReportCopy(
-        AfxSetClipboardText(m_hWnd, strShown, m_pathList.GetDisplayText(m_pathList.GetCaseMode())));
+        AfxSetClipboardText(m_hWnd, strShown, m_paths.GetAnsiDisplayText(m_paths.GetCaseMode())));
 }
 
 void CPathListDlg::OnContextMenu(CWnd* pWnd, POINT point)
@@ -196,7 +195,7 @@ void CPathListDlg::OnContextMenu(CWnd* pWnd, POINT point)
     }
     const HMENU hMenu = ::LoadMenuW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_PATHS_MENU));
     const HMENU hPopup = ::GetSubMenu(hMenu, 0);
-    const UINT nCopyState = m_exactPaths.GetPaths().empty() ? MF_GRAYED : MF_ENABLED;
+    const UINT nCopyState = m_paths.IsEmpty() ? MF_GRAYED : MF_ENABLED;
     for (UINT nID = ID_COPY_QUOTED; nID <= ID_COPY_URL; ++nID)
         ::EnableMenuItem(hPopup, nID, MF_BYCOMMAND | nCopyState);
     ::EnableMenuItem(hPopup, ID_EDIT_PASTE,
@@ -211,7 +210,7 @@ void CPathListDlg::OnCopyForm(UINT nID)
     if (AfxMessageBox(IDS_CONFIRM_COPY, MB_OKCANCEL) == IDCANCEL)
         return;
     const CopyForm form = COPY_FORMS[nID - ID_COPY_QUOTED];
-    ReportCopy(AfxSetClipboardText(m_hWnd, MakeCopyText(form, m_exactPaths, m_serverNames)));
+    ReportCopy(AfxSetClipboardText(m_hWnd, MakeCopyText(form, m_paths, m_serverNames)));
 }
 
 void CPathListDlg::OnSelectAll()
@@ -229,7 +228,7 @@ void CPathListDlg::ReportCopy(ClipboardWrite result)
         AfxMessageBox(IDS_COPY_FAILED, MB_OK);
 }
 
-void CPathListDlg::ShowPaths(CPathList::CaseMode nCaseMode)
+void CPathListDlg::ShowPaths(CPathListModel::CaseMode nCaseMode)
 {
-    GetDlgItem(IDC_PATHS).SetWindowText(m_exactPaths.GetDisplayText(nCaseMode).c_str());
+    GetDlgItem(IDC_PATHS).SetWindowText(m_paths.GetDisplayText(nCaseMode).c_str());
 }

@@ -5,7 +5,7 @@
 #include "app/DialogPictures.h"
 #include "app/PathsBox.h"
 #include "app/SystemServerNames.h"
-#include "pathlist/PathList.h"
+#include "pathlist/PathListModel.h"
 
 #include <shellapi.h>
 
@@ -46,16 +46,13 @@ private:
         INTAKE_TOO_MANY
     };
 
-    Intake TakeFiles(HDROP hDrop);
+    Intake TakeDrop(HDROP hDrop);
+    Intake TakeFiles(CPathIntake& intake);
     void ShowIntake(Intake intake);
-    void ShowPaths(CPathList::CaseMode nCaseMode);
+    void ShowPaths(CPathListModel::CaseMode nCaseMode);
     static void ReportCopy(ClipboardWrite result);
 
-    // Every drop is kept twice, in lockstep: in the ANSI code page, for
-    // programs that read only that, and as the exact names, which the box
-    // shows and which name the files even where the code page cannot.
-    CPathList m_pathList;
-    CWidePathList m_exactPaths;
+    CPathListModel m_paths;
     CSystemServerNames m_serverNames;
     HICON m_hIcon;
     HACCEL m_hAccelTable;

@@ -5,8 +5,9 @@
 #include "afx/WinApp.h"
 #include "app/SystemUnicodeCase.h"
 #include "pathlist/CrtCodePage.h"
-#include "pathlist/PathList.h"
+#include "pathlist/PathListModel.h"
 #include "res/resource.h"
+#include "tests/pathlist/TestRules.h"
 #include "tests/support/DropFiles.h"
 #include "tests/support/MessageBoxAnswerer.h"
 #include "tests/support/ModalRun.h"
@@ -66,18 +67,16 @@ TEST(ExactNamesTest, ShowTheAnsiTextInEveryModeWhereTheCodePageHoldsEveryName)
     for (const auto& path : paths)
         widePaths.push_back(Widen(path));
 
-    CPathList ansi(codePage);
-    CWidePathList exact(unicodeCase);
-    const auto count = static_cast<unsigned>(paths.size());
-    ASSERT_TRUE(ansi.AcceptDrop(count, [&](unsigned i) { return std::string_view(paths[i]); }));
-    ASSERT_TRUE(
-        exact.AcceptDrop(count, [&](unsigned i) { return std::wstring_view(widePaths[i]); }));
+    CPathListModel model(codePage, unicodeCase);
+    CTestIntake intake(widePaths, paths);
+    ASSERT_TRUE(model.Take(intake));
     for (int nSlashes = 0; nSlashes < 2; ++nSlashes) {
-        for (CPathList::CaseMode mode :
-             {CPathList::CASE_AS_STORED, CPathList::CASE_UPPER, CPathList::CASE_LOWER}) {
+        for (CPathListModel::CaseMode mode :
+             {CPathListModel::CASE_AS_STORED, CPathListModel::CASE_UPPER,
+              CPathListModel::CASE_LOWER}) {
             // Line by line, so that a difference reads as one name.
-            const std::wstring shown = exact.GetDisplayText(mode);
-            const std::wstring expected = Widen(ansi.GetDisplayText(mode));
+            const std::wstring shown = model.GetDisplayText(mode);
+            const std::wstring expected = Widen(model.GetAnsiDisplayText(mode));
             for (size_t at = 0, line = 0; at < shown.size() || at < expected.size(); ++line) {
                 const size_t end = shown.find(L"\r\n", at);
                 const size_t expectedEnd = expected.find(L"\r\n", at);
@@ -86,8 +85,7 @@ TEST(ExactNamesTest, ShowTheAnsiTextInEveryModeWhereTheCodePageHoldsEveryName)
                 at = end == std::wstring::npos ? shown.size() : end + 2;
             }
         }
-        ansi.ToggleSlashes();
-        exact.ToggleSlashes();
+        model.ToggleSlashes();
     }
 }
 

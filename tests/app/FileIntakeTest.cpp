@@ -1,6 +1,8 @@
 // Every way files reach the main window besides a plain drop: pasted from the
 // clipboard, dropped while a question is open, dropped from a program of
 // lower integrity than an elevated window.
+#include "app/DropHandle.h"
+#include "app/UnicodeIntake.h"
 #include "res/resource.h"
 #include "tests/support/Ansi.h"
 #include "tests/support/Clipboard.h"
@@ -184,5 +186,30 @@ TEST_F(FileIntakeTest, DropsAreLetThroughToTheWindowWhenElevated)
             EXPECT_EQ(g_filterCalls[i].pChangeFilterStruct, nullptr);
         }
     }});
+}
+
+// A source with UTF-16 names alone gives the same ANSI names as the shell
+// reads from a drop of the same files: best fits, "?" and long names alike.
+TEST(UnicodeIntakeTest, GivesTheAnsiNamesADropOfTheSameFilesGives)
+{
+    class CNames : public CUnicodeIntake
+    {
+    public:
+        explicit CNames(const std::vector<std::wstring>& names) : m_names(names) {}
+        unsigned GetCount() const override { return unsigned(m_names.size()); }
+        std::wstring_view GetExactName(unsigned i) override { return m_names[i]; }
+
+    private:
+        const std::vector<std::wstring>& m_names;
+    };
+    const std::vector<std::wstring> names = {L"C:\\ソフト\\表.txt", L"C:\\café\\한글 😀",
+                                             L"C:\\" + std::wstring(300, L'ソ')};
+    const HDROP hDrop = MakeDrop(names);
+    CDropIntake dropped(hDrop);
+    CNames named(names);
+    ASSERT_EQ(dropped.GetCount(), names.size());
+    for (unsigned i = 0; i < names.size(); ++i)
+        EXPECT_EQ(named.GetAnsiName(i), dropped.GetAnsiName(i)) << "name " << i;
+    ::GlobalFree(hDrop);
 }
 } // namespace
