@@ -11,7 +11,7 @@ function(vexlo_small_code)
         return()
     endif()
     foreach(target IN LISTS ARGN)
-        target_compile_options(${target} PRIVATE -Os -fno-exceptions -ffunction-sections -fdata-sections)
+        target_compile_options(${target} PRIVATE -Os -fno-exceptions -fno-rtti -ffunction-sections -fdata-sections)
         if(CMAKE_SIZEOF_VOID_P EQUAL 4)
             # 32-bit GCC's unwind tables serve only its own exceptions, which
             # the program does not use (6.5 KiB). 64-bit Windows itself walks
