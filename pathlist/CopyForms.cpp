@@ -1,72 +1,13 @@
 #include "pathlist/CopyForms.h"
 
+#include "pathlist/PathParts.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <string_view>
 #include <vector>
 
 namespace {
-
-// Both count wherever a line is read: the separator switch may have turned
-// every "\" into "/".
-bool IsSeparator(wchar_t ch)
-{
-    return ch == L'\\' || ch == L'/';
-}
-
-bool IsAsciiLetter(wchar_t ch)
-{
-    return (ch >= L'A' && ch <= L'Z') || (ch >= L'a' && ch <= L'z');
-}
-
-// `ch` is the ASCII letter `upper` in either case: the case modes change the
-// prefix's "UNC" too.
-bool IsLetter(wchar_t ch, wchar_t upper)
-{
-    return ch == upper || ch == upper + (L'a' - L'A');
-}
-
-// What a line names, its long-path prefix read away: `\\?\C:\x` stands for
-// `C:\x`, `\\?\UNC\server\share` for `\\server\share`.
-struct CPathParts
-{
-    enum Kind
-    {
-        DRIVE,
-        UNC,
-        OTHER
-    };
-    Kind nKind;
-    // Where the rest starts: at the drive letter; after the separators (and
-    // the prefix) before the server's name; at 0 for anything else.
-    size_t nRest;
-};
-
-bool IsDrivePath(std::wstring_view path)
-{
-    return path.size() >= 2 && IsAsciiLetter(path[0]) && path[1] == L':' &&
-           (path.size() == 2 || IsSeparator(path[2]));
-}
-
-CPathParts ReadPath(std::wstring_view line)
-{
-    const bool longPath = line.size() >= 4 && IsSeparator(line[0]) && IsSeparator(line[1]) &&
-                          line[2] == L'?' && IsSeparator(line[3]);
-    if (longPath) {
-        const std::wstring_view rest = line.substr(4);
-        if (IsDrivePath(rest))
-            return {CPathParts::DRIVE, 4};
-        if (rest.size() >= 4 && IsLetter(rest[0], L'U') && IsLetter(rest[1], L'N') &&
-            IsLetter(rest[2], L'C') && IsSeparator(rest[3]))
-            return {CPathParts::UNC, 8};
-    }
-    if (IsDrivePath(line))
-        return {CPathParts::DRIVE, 0};
-    // Any other `\\?\` path is named after no drive either: kept whole as UNC.
-    if (line.size() >= 2 && IsSeparator(line[0]) && IsSeparator(line[1]))
-        return {CPathParts::UNC, 2};
-    return {CPathParts::OTHER, 0};
-}
 
 // A drive root is a name of its own, or nothing of it would be left.
 std::wstring_view LastName(std::wstring_view line)
