@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -29,15 +30,15 @@ std::string Item(const std::string& data)
 
 const std::string END = "\0\0"s;
 
-// 2^16 offsets, all naming one chain of 2^18 items: a check that walks each
-// list anew takes 2^34 steps.
+// 2^15 offsets, all naming one chain of 2^17 items: checked in a millisecond,
+// where walking each list anew takes 2^32 steps, seconds.
 std::string OneChainNamedByAll()
 {
-    constexpr uint32_t nOffsets = 1 << 16;
+    constexpr uint32_t nOffsets = 1 << 15;
     std::string block = Fields({nOffsets - 1});
     for (uint32_t i = 0; i < nOffsets; ++i)
         block += Fields({4 * (nOffsets + 1)});
-    for (int i = 0; i < 1 << 18; ++i)
+    for (int i = 0; i < 1 << 17; ++i)
         block += Item("");
     return block + END;
 }
@@ -75,7 +76,6 @@ TEST(IdListArrayCheckTest, AcceptsOnlyListsEndedInsideTheBlock)
         {"parent's offset at the end", Fields({0, 10}) + END, false},
         {"item's offset huge", Fields({1, 12, 0xFFFFFFFF}) + END, false},
         {"cb 1", Fields({1, 12, 14}) + END + "\1\0"s + END, false},
-        {"cb 1 in the parent's list", Fields({1, 12, 14}) + "\1\0"s + END, false},
         {"cb past the end", Fields({1, 12, 14}) + END + "\x09\0abc"s, false},
         {"no terminator", Fields({1, 12, 14}) + END + Item("file"), false},
         {"terminator half inside", Fields({1, 12, 14}) + END + Item("file") + "\0"s, false},
@@ -85,7 +85,10 @@ TEST(IdListArrayCheckTest, AcceptsOnlyListsEndedInsideTheBlock)
         // Exactly the block's size, so that under ASan a read past it aborts.
         const auto copy = std::make_unique<unsigned char[]>(c.block.size());
         std::copy(c.block.begin(), c.block.end(), copy.get());
+        const auto start = std::chrono::steady_clock::now();
         EXPECT_EQ(IsReadableIdListArray(copy.get(), c.block.size()), c.readable) << c.what;
+        const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+        EXPECT_LT(seconds.count(), 1.0) << c.what;
     }
     EXPECT_FALSE(IsReadableIdListArray(nullptr, 100));
 }
