@@ -6,26 +6,11 @@
 // agree on every block and on the names in it, so the check rejects no block
 // the shell reads whole either.
 #include "pathlist/DropFilesCheck.h"
+#include "tests/fuzz/Harness.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
-
-void Require(bool holds, const char* what)
-{
-    if (!holds) {
-        std::fprintf(stderr, "broken invariant: %s\n", what);
-        std::abort();
-    }
-}
-#define REQUIRE(condition) Require(condition, #condition)
-
-uint32_t LittleEndian32(const uint8_t* p)
-{
-    return p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24;
-}
 
 bool IsNulUnit(const uint8_t* p, size_t nUnit)
 {

@@ -10,11 +10,10 @@
 //   's' (3)  press the separator button
 #include "pathlist/Cp932CodePage.h"
 #include "pathlist/PathList.h"
+#include "tests/fuzz/Harness.h"
 
 #include <climits>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -36,15 +35,6 @@ private:
                 c = static_cast<char>(c + by);
     }
 };
-
-void Require(bool holds, const char* what)
-{
-    if (!holds) {
-        std::fprintf(stderr, "broken invariant: %s\n", what);
-        std::abort();
-    }
-}
-#define REQUIRE(condition) Require(condition, #condition)
 
 class CInput
 {
