@@ -56,6 +56,12 @@ CClipboard::~CClipboard()
         ::CloseClipboard();
 }
 
+UINT AfxGetShellIdListFormat()
+{
+    // The same number for the same name, for as long as the session lasts.
+    return ::RegisterClipboardFormatW(L"Shell IDList Array");
+}
+
 ClipboardWrite AfxSetClipboardText(HWND hWndOwner, const std::wstring& strText,
                                    const std::string& strAnsiText)
 {

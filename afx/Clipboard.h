@@ -23,6 +23,10 @@ private:
     bool m_bOpen;
 };
 
+// The clipboard format of the shell's item ID lists ("Shell IDList Array",
+// a CIDA), which the shell gives for files beside or instead of CF_HDROP.
+UINT AfxGetShellIdListFormat();
+
 enum ClipboardWrite
 {
     CLIPBOARD_WRITTEN,

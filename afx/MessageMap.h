@@ -101,6 +101,7 @@ protected:                                                                      
 #define ON_WM_PAINT() {WM_PAINT, 0, 0, 0, &AfxSig_vv<&ThisClass::OnPaint>},
 #define ON_WM_QUERYDRAGICON() {WM_QUERYDRAGICON, 0, 0, 0, &AfxSig_hv<&ThisClass::OnQueryDragIcon>},
 #define ON_WM_DROPFILES() {WM_DROPFILES, 0, 0, 0, &AfxSig_vD<&ThisClass::OnDropFiles>},
+#define ON_WM_DESTROY() {WM_DESTROY, 0, 0, 0, &AfxSig_vv<&ThisClass::OnDestroy>},
 #define ON_WM_DPICHANGED() {WM_DPICHANGED, 0, 0, 0, &AfxSig_vwR<&ThisClass::OnDpiChanged>},
 #define ON_WM_CONTEXTMENU() {WM_CONTEXTMENU, 0, 0, 0, &AfxSig_vWp<&ThisClass::OnContextMenu>},
 // A command: code 0, as a button's click (BN_CLICKED), a menu item and Esc's
