@@ -23,16 +23,21 @@ std::basic_string_view<Char> QueryFile(HDROP hDrop, UINT i, std::basic_string<Ch
 }
 } // namespace
 
-bool IsReadableDrop(HDROP hDrop)
+bool IsReadableGlobal(HGLOBAL hData, bool (*pfnIsReadable)(const void* pBlock, size_t nBytes))
 {
     // A handle that is no block of global memory has no size and no lock.
-    const SIZE_T nBytes = ::GlobalSize(hDrop);
-    const void* pBlock = ::GlobalLock(hDrop);
+    const SIZE_T nBytes = ::GlobalSize(hData);
+    const void* pBlock = ::GlobalLock(hData);
     if (!pBlock)
         return false;
-    const bool bReadable = IsReadableDropFiles(pBlock, nBytes);
-    ::GlobalUnlock(hDrop);
+    const bool bReadable = pfnIsReadable(pBlock, nBytes);
+    ::GlobalUnlock(hData);
     return bReadable;
+}
+
+bool IsReadableDrop(HDROP hDrop)
+{
+    return IsReadableGlobal(hDrop, IsReadableDropFiles);
 }
 
 unsigned CDropIntake::GetCount() const

@@ -8,6 +8,10 @@
 
 #include <string>
 
+// Whether pfnIsReadable passes the bytes of a block of global memory that another
+// program handed over; false for a handle that is no such block.
+bool IsReadableGlobal(HGLOBAL hData, bool (*pfnIsReadable)(const void* pBlock, size_t nBytes));
+
 // A drop handle is what another program hands the window, by a drop or on
 // the clipboard: whether its block holds a list the shell reads without
 // leaving it. Nothing else may be asked of a handle that fails.

@@ -12,6 +12,8 @@ BOOL CPathListApp::InitInstance()
     // for the runtime's multibyte routines, which this code page reads.
     const CCrtCodePage codePage;
     const CSystemUnicodeCase unicodeCase;
+    // For the window's drop target, from before the window until after it.
+    const COleInit ole;
     CPathListDlg dlg(codePage, unicodeCase);
     m_pMainWnd = &dlg;
     dlg.DoModal();

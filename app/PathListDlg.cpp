@@ -4,6 +4,7 @@
 #include "afx/PaintDC.h"
 #include "afx/WinApp.h"
 #include "app/DropHandle.h"
+#include "app/IdListIntake.h"
 #include "app/InfoDlg.h"
 #include "pathlist/CopyForms.h"
 #include "res/resource.h"
@@ -23,6 +24,7 @@ BEGIN_MESSAGE_MAP(CPathListDlg, CDialog)
     ON_WM_PAINT()
     ON_WM_QUERYDRAGICON()
     ON_WM_DROPFILES()
+    ON_WM_DESTROY()
     ON_BN_CLICKED(IDC_INFO, OnInfo)
     ON_BN_CLICKED(IDC_SLASH, OnSlash)
     ON_BN_CLICKED(IDC_CASE, OnCase)
@@ -53,7 +55,11 @@ BOOL CPathListDlg::OnInitDialog()
     CDialog::OnInitDialog();
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    // Both: OLE's drops carry paths past 259 characters, which a drop
+    // handle cannot; WM_DROPFILES for programs that post it and for the
+    // elevated window, which takes no OLE drop from the shell.
     DragAcceptFiles(TRUE);
+    m_dropTarget.Register(this);
     m_pathsBox.SubclassDlgItem(IDC_PATHS, this);
     m_pictures.Show(m_hWnd, CDialogPictures::WindowDpi(m_hWnd));
     return TRUE;
@@ -106,6 +112,22 @@ void CPathListDlg::OnDropFiles(HDROP hDropInfo)
     ::DragFinish(hDropInfo);
 }
 
+BOOL CPathListDlg::OnDropData(IDataObject* pDataObject)
+{
+    Intake intake;
+    {
+        COleDataObject data(pDataObject);
+        intake = TakeFilesOf(data);
+    } // the data released before any box opens
+    ShowIntake(intake);
+    return intake != INTAKE_NONE;
+}
+
+void CPathListDlg::OnDestroy()
+{
+    m_dropTarget.Revoke();
+}
+
 // Files copied in the file manager come as they would by a drop.
 void CPathListDlg::OnPaste()
 {
@@ -116,13 +138,19 @@ void CPathListDlg::OnPaste()
             AfxMessageBox(IDS_CLIPBOARD_BUSY, MB_OK);
             return;
         }
-        // The clipboard owns the handle: read while it is open, never released.
-        if (const auto hDrop = static_cast<HDROP>(clipboard.GetData(CF_HDROP)))
-            intake = TakeDrop(hDrop);
+        // The clipboard owns the handles: read while it is open, never released.
+        intake = TakeFilesOf(clipboard);
     } // closed before any box opens, which would keep it from other programs
     if (intake == INTAKE_NONE)
         ::MessageBeep(MB_OK);
     ShowIntake(intake);
+}
+
+template <class Source> CPathListDlg::Intake CPathListDlg::TakeFilesOf(Source& source)
+{
+    // A source without the format gives NULL, which no check passes.
+    const Intake intake = TakeDrop(static_cast<HDROP>(source.GetData(CF_HDROP)));
+    return intake != INTAKE_NONE ? intake : TakeIdLists(source.GetData(AfxGetShellIdListFormat()));
 }
 
 CPathListDlg::Intake CPathListDlg::TakeDrop(HDROP hDrop)
@@ -130,6 +158,14 @@ CPathListDlg::Intake CPathListDlg::TakeDrop(HDROP hDrop)
     if (!IsReadableDrop(hDrop))
         return INTAKE_NONE;
     CDropIntake intake(hDrop);
+    return TakeFiles(intake);
+}
+
+CPathListDlg::Intake CPathListDlg::TakeIdLists(HGLOBAL hIdLists)
+{
+    if (!IsReadableIdLists(hIdLists))
+        return INTAKE_NONE;
+    CIdListIntake intake(hIdLists);
     return TakeFiles(intake);
 }
 
@@ -198,9 +234,9 @@ void CPathListDlg::OnContextMenu(CWnd* pWnd, POINT point)
     const UINT nCopyState = m_paths.IsEmpty() ? MF_GRAYED : MF_ENABLED;
     for (UINT nID = ID_COPY_QUOTED; nID <= ID_COPY_URL; ++nID)
         ::EnableMenuItem(hPopup, nID, MF_BYCOMMAND | nCopyState);
-    ::EnableMenuItem(hPopup, ID_EDIT_PASTE,
-                     MF_BYCOMMAND |
-                         (::IsClipboardFormatAvailable(CF_HDROP) ? MF_ENABLED : MF_GRAYED));
+    const bool bFiles = ::IsClipboardFormatAvailable(CF_HDROP) ||
+                        ::IsClipboardFormatAvailable(AfxGetShellIdListFormat());
+    ::EnableMenuItem(hPopup, ID_EDIT_PASTE, MF_BYCOMMAND | (bFiles ? MF_ENABLED : MF_GRAYED));
     ::TrackPopupMenu(hPopup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0, m_hWnd, NULL);
     ::DestroyMenu(hMenu);
 }

@@ -2,6 +2,7 @@
 
 #include "afx/Clipboard.h"
 #include "afx/Dialog.h"
+#include "afx/DropTarget.h"
 #include "app/DialogPictures.h"
 #include "app/PathsBox.h"
 #include "app/SystemServerNames.h"
@@ -21,10 +22,12 @@ public:
 protected:
     BOOL OnInitDialog() override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL OnDropData(IDataObject* pDataObject) override;
 
     void OnPaint();
     HICON OnQueryDragIcon();
     void OnDropFiles(HDROP hDropInfo);
+    void OnDestroy();
     void OnInfo();
     void OnSlash();
     void OnCase();
@@ -46,7 +49,11 @@ private:
         INTAKE_TOO_MANY
     };
 
+    // A source's files (the clipboard, a drop's data): its drop handle, or
+    // where it has none that can be read, the shell's item ID lists.
+    template <class Source> Intake TakeFilesOf(Source& source);
     Intake TakeDrop(HDROP hDrop);
+    Intake TakeIdLists(HGLOBAL hIdLists);
     Intake TakeFiles(CPathIntake& intake);
     void ShowIntake(Intake intake);
     void ShowPaths(CPathListModel::CaseMode nCaseMode);
@@ -57,6 +64,7 @@ private:
     HICON m_hIcon;
     HACCEL m_hAccelTable;
     CPathsBox m_pathsBox;
+    COleDropTarget m_dropTarget;
     // The folders picture and the caption, drawn for the window's DPI.
     static const CDialogPictures::Variants s_pictures[2];
     CDialogPictures m_pictures{s_pictures};

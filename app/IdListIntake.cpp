@@ -1,0 +1,53 @@
+#include "app/IdListIntake.h"
+
+#include "app/DropHandle.h"
+#include "pathlist/IdListArrayCheck.h"
+
+namespace {
+// The shell's name of an item in the form sigdnName; false when it has none.
+bool GetName(PCIDLIST_ABSOLUTE pidl, SIGDN sigdnName, std::wstring& strName)
+{
+    PWSTR pszName;
+    if (FAILED(::SHGetNameFromIDList(pidl, sigdnName, &pszName)))
+        return false;
+    strName = pszName;
+    ::CoTaskMemFree(pszName);
+    return true;
+}
+} // namespace
+
+bool IsReadableIdLists(HGLOBAL hIdLists)
+{
+    return IsReadableGlobal(hIdLists, IsReadableIdListArray);
+}
+
+CIdListIntake::CIdListIntake(HGLOBAL hIdLists)
+    : m_hIdLists(hIdLists), m_pIdLists(static_cast<const CIDA*>(::GlobalLock(hIdLists)))
+{
+}
+
+CIdListIntake::~CIdListIntake()
+{
+    ::GlobalUnlock(m_hIdLists);
+}
+
+unsigned CIdListIntake::GetCount() const
+{
+    return m_pIdLists->cidl;
+}
+
+std::wstring_view CIdListIntake::GetExactName(unsigned index)
+{
+    // Offsets the check has found inside the block, to lists ended inside it.
+    const BYTE* pBlock = reinterpret_cast<const BYTE*>(m_pIdLists);
+    const auto pidlParent = reinterpret_cast<PCIDLIST_ABSOLUTE>(pBlock + m_pIdLists->aoffset[0]);
+    const auto pidlItem =
+        reinterpret_cast<PCUIDLIST_RELATIVE>(pBlock + m_pIdLists->aoffset[index + 1]);
+    m_strName.clear();
+    if (const PIDLIST_ABSOLUTE pidl = ::ILCombine(pidlParent, pidlItem)) {
+        if (!GetName(pidl, SIGDN_FILESYSPATH, m_strName))
+            GetName(pidl, SIGDN_DESKTOPABSOLUTEPARSING, m_strName);
+        ::ILFree(pidl);
+    }
+    return m_strName;
+}
