@@ -4,6 +4,7 @@
 #include "tests/support/Ansi.h"
 #include "tests/support/Clipboard.h"
 #include "tests/support/DropFiles.h"
+#include "tests/support/IdLists.h"
 #include "tests/support/ImportPatch.h"
 #include "tests/support/MessageBoxAnswerer.h"
 #include "tests/support/ModalRun.h"
@@ -127,6 +128,27 @@ TEST_F(PathsMenuTest, RightClickOrTheKeyboardOpensTheBoxsOwnMenu)
              EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), "C:\\a b\\c.txt");
          }});
 }
+// Files the shell put on the clipboard as its item ID lists alone, as it does
+// for paths past 259 characters (which Wine cannot make: these are short),
+// are pasted from the menu, whose paste item they enable; the clipboard keeps
+// them.
+TEST_F(PathsMenuTest, ItemIdListsOnTheClipboardArePastedFromTheMenu)
+{
+    wchar_t szFile[MAX_PATH];
+    ::GetModuleFileNameW(NULL, szFile, MAX_PATH);
+    WriteClipboard({{CF_IDLISTS, MakeIdLists(std::vector<std::wstring>{szFile})}});
+    Run({[&](HWND hDlg) {
+             CMenuWatcher menu(L'p');
+             const HWND hBox = ::GetDlgItem(hDlg, IDC_PATHS);
+             ::SendMessageW(hBox, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hBox), -1);
+             EXPECT_EQ(menu.Seen(), MenuItems(true, false));
+         },
+         [&](HWND hDlg) {
+             EXPECT_EQ(GetItemWideText(hDlg, IDC_PATHS), szFile);
+             EXPECT_TRUE(::IsClipboardFormatAvailable(CF_IDLISTS));
+         }});
+}
+
 // The paths of the DLLs the program loads at run time.
 std::vector<std::wstring> g_loaded;
 HMODULE(WINAPI* g_pfnLoadLibraryEx)(LPCWSTR, HANDLE, DWORD);

@@ -47,27 +47,25 @@ std::optional<LCID> ReadClipboardLocale()
     return ReadClipboard<LCID, LCID>(CF_LOCALE);
 }
 
-namespace {
-// The clipboard then owns hData.
-void WriteClipboard(UINT nFormat, HANDLE hData)
+void WriteClipboard(const std::vector<std::pair<UINT, HANDLE>>& data)
 {
     if (!OpenClipboardSoon())
         return;
     ::EmptyClipboard();
-    ::SetClipboardData(nFormat, hData);
+    for (const auto& [nFormat, hData] : data)
+        ::SetClipboardData(nFormat, hData);
     ::CloseClipboard();
 }
-} // namespace
 
 void WriteClipboardText(const std::string& strText)
 {
     const HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, strText.size() + 1);
     std::memcpy(::GlobalLock(hData), strText.c_str(), strText.size() + 1);
     ::GlobalUnlock(hData);
-    WriteClipboard(CF_TEXT, hData);
+    WriteClipboard({{CF_TEXT, hData}});
 }
 
 void WriteClipboardFiles(HDROP hDrop)
 {
-    WriteClipboard(CF_HDROP, hDrop);
+    WriteClipboard({{CF_HDROP, hDrop}});
 }

@@ -1,0 +1,171 @@
+// Drops through OLE: the window's drop target, driven directly as a source's
+// drag loop drives it, with the clipboard's data object. Wine runs every
+// program elevated, where the window registers no target: these tests hand it
+// the unelevated token linked to the process's. Wine makes no item ID lists
+// of paths past 259 characters: the lists here are of short paths.
+#include "afx/DropTarget.h"
+#include "res/resource.h"
+#include "tests/support/Clipboard.h"
+#include "tests/support/DropFiles.h"
+#include "tests/support/IdLists.h"
+#include "tests/support/ImportPatch.h"
+#include "tests/support/ModalRun.h"
+#include "tests/support/PathListDlgFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace {
+using WidePaths = std::vector<std::wstring>;
+
+BOOL(WINAPI* g_pfnOpenProcessToken)(HANDLE, DWORD, PHANDLE);
+BOOL WINAPI OpenUnelevatedToken(HANDLE hProcess, DWORD dwAccess, PHANDLE phToken)
+{
+    TOKEN_LINKED_TOKEN linked;
+    DWORD nBytes;
+    if (!g_pfnOpenProcessToken(hProcess, dwAccess, phToken) ||
+        !::GetTokenInformation(*phToken, TokenLinkedToken, &linked, sizeof linked, &nBytes))
+        return FALSE;
+    ::CloseHandle(*phToken);
+    *phToken = linked.LinkedToken;
+    return TRUE;
+}
+
+IDropTarget* g_pTarget;
+HRESULT(WINAPI* g_pfnRegisterDragDrop)(HWND, IDropTarget*);
+HRESULT WINAPI RecordTarget(HWND hWnd, IDropTarget* pTarget)
+{
+    g_pTarget = pTarget;
+    return g_pfnRegisterDragDrop(hWnd, pTarget);
+}
+
+// The window revoked while still registered.
+HWND g_hRevoked;
+HRESULT(WINAPI* g_pfnRevokeDragDrop)(HWND);
+HRESULT WINAPI RecordRevoke(HWND hWnd)
+{
+    if (::GetPropW(hWnd, L"WineMarshalledDropTarget"))
+        g_hRevoked = hWnd;
+    return g_pfnRevokeDragDrop(hWnd);
+}
+
+class OleDropTest : public PathListDlgFixture
+{
+protected:
+    void SetUp() override
+    {
+        g_pTarget = nullptr;
+        ASSERT_TRUE(m_token->IsPatched() && m_register.IsPatched());
+        g_pfnOpenProcessToken = RealOf<decltype(g_pfnOpenProcessToken)>(*m_token);
+        g_pfnRegisterDragDrop = RealOf<decltype(g_pfnRegisterDragDrop)>(m_register);
+    }
+
+    COleInit m_ole;
+    std::optional<CImportPatch> m_token{std::in_place, "advapi32.dll", "OpenProcessToken",
+                                        reinterpret_cast<void*>(OpenUnelevatedToken)};
+    CImportPatch m_register{"ole32.dll", "RegisterDragDrop", reinterpret_cast<void*>(RecordTarget)};
+};
+
+// Unelevated, the window is OLE's drop target until it goes; elevated (as
+// Wine runs every program), it is none and takes drops as WM_DROPFILES.
+TEST_F(OleDropTest, TheWindowIsADropTargetUnlessElevated)
+{
+    CImportPatch revoke("ole32.dll", "RevokeDragDrop", reinterpret_cast<void*>(RecordRevoke));
+    g_pfnRevokeDragDrop = RealOf<decltype(g_pfnRevokeDragDrop)>(revoke);
+    for (const bool bElevated : {false, true}) {
+        if (bElevated)
+            m_token.reset();
+        HWND hWnd = g_hRevoked = NULL;
+        Run({[&](HWND hDlg) {
+            hWnd = hDlg;
+            EXPECT_EQ(::GetPropW(hDlg, L"WineMarshalledDropTarget") != NULL, !bElevated);
+            EXPECT_TRUE(::GetWindowLongW(hDlg, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+        }});
+        EXPECT_EQ(g_hRevoked, bElevated ? NULL : hWnd);
+    }
+}
+
+// Files come as by a drop: the drop handle first, where there is none that
+// can be read the item ID lists (the file-system path, or the shell's parsing
+// name), the same limit. The cursor offers a copy, or a link where the source
+// allows no copy; never a move; nothing for data without files or while the
+// window is disabled.
+TEST_F(OleDropTest, TheDropTargetTakesFilesAsADropDoesAndNeverMoves)
+{
+    wchar_t szFile[MAX_PATH], szFolder[MAX_PATH];
+    ::GetModuleFileNameW(NULL, szFile, MAX_PATH);
+    ::GetSystemDirectoryW(szFolder, MAX_PATH);
+    const WidePaths listed = {szFile, szFolder};
+    const std::wstring strListed = listed[0] + L"\r\n" + listed[1], strDropped = L"C:\\ドロップ";
+    const auto handle = [&] {
+        return std::pair{CF_HDROP, HANDLE(MakeDrop(WidePaths{strDropped}))};
+    };
+    const auto lists = [&] {
+        return std::pair{CF_IDLISTS, HANDLE(MakeIdLists(listed))};
+    };
+    // The lists without the end of the last one.
+    const auto cut = [](HGLOBAL h) {
+        return ::GlobalReAlloc(h, ::GlobalSize(h) - 2, GMEM_MOVEABLE);
+    };
+    // "PC", which has no file-system path: its class's GUID (in lower case
+    // from Wine, upper case from Windows).
+    PIDLIST_ABSOLUTE pidlComputer;
+    ::SHGetSpecialFolderLocation(NULL, CSIDL_DRIVES, &pidlComputer);
+    const DWORD COPY = DROPEFFECT_COPY, LINK = DROPEFFECT_LINK, NONE = DROPEFFECT_NONE;
+    const DWORD ALL = COPY | DROPEFFECT_MOVE | LINK;
+    struct
+    {
+        std::vector<std::pair<UINT, HANDLE>> data;
+        DWORD dwAllowed;
+        bool bEnabled;
+        DWORD dwOver;    // DragEnter's and DragOver's answer
+        DWORD dwDropped; // Drop's
+        std::wstring strShown;
+    } const drags[] = {
+        {{handle()}, ALL, true, COPY, COPY, strDropped},
+        {{lists()}, COPY | DROPEFFECT_MOVE, true, COPY, COPY, strListed},
+        {{lists(), handle()}, ALL, true, COPY, COPY, strDropped},
+        {{{CF_HDROP, ::GlobalAlloc(GHND, 4)}, lists()}, ALL, true, COPY, COPY, strListed},
+        {{{CF_IDLISTS, MakeIdLists({pidlComputer})}},
+         ALL,
+         true,
+         COPY,
+         COPY,
+         L"::{20d04fe0-3aea-1069-a2d8-08002b30309d}"},
+        {{{CF_IDLISTS, cut(MakeIdLists(listed))}}, ALL, true, COPY, NONE, L"C:\\before"},
+        {{{CF_UNICODETEXT, ::GlobalAlloc(GHND, 2)}}, ALL, true, NONE, NONE, L"C:\\before"},
+        {{handle()}, ALL, false, NONE, NONE, L"C:\\before"},
+        {{handle()}, DROPEFFECT_MOVE, true, NONE, NONE, L"C:\\before"},
+        {{handle()}, LINK, true, LINK, LINK, strDropped},
+        // 100 items: message 105.
+        {{{CF_IDLISTS, MakeIdLists(WidePaths(100, szFile))}}, ALL, true, COPY, COPY, L"C:\\before"},
+    };
+    Run({[&](HWND hDlg) {
+        ASSERT_NE(g_pTarget, nullptr);
+        for (size_t i = 0; i < std::size(drags); ++i) {
+            const auto& drag = drags[i];
+            Drop(hDlg, WidePaths{L"C:\\before"});
+            WriteClipboard(drag.data);
+            IDataObject* pData;
+            ASSERT_EQ(::OleGetClipboard(&pData), S_OK);
+            ::EnableWindow(hDlg, drag.bEnabled);
+            DWORD dwEnter = drag.dwAllowed, dwOver = drag.dwAllowed, dwDrop = drag.dwAllowed;
+            g_pTarget->DragEnter(pData, MK_LBUTTON, {10, 10}, &dwEnter);
+            g_pTarget->DragOver(MK_LBUTTON, {12, 12}, &dwOver);
+            g_pTarget->Drop(pData, 0, {12, 12}, &dwDrop);
+            ::EnableWindow(hDlg, TRUE);
+            pData->Release();
+            EXPECT_EQ(std::tuple(dwEnter, dwOver, dwDrop),
+                      std::tuple(drag.dwOver, drag.dwOver, drag.dwDropped))
+                << i;
+            EXPECT_EQ(GetItemWideText(hDlg, IDC_PATHS), drag.strShown) << i;
+        }
+        ASSERT_EQ(m_boxes.Seen().size(), 1u);
+        EXPECT_EQ(m_boxes.Seen()[0].strText, L"99個以上のファイルを扱う事はできません。");
+    }});
+}
+} // namespace
