@@ -99,14 +99,8 @@ TEST_F(OleDropTest, TheDropTargetTakesFilesAsADropDoesAndNeverMoves)
     wchar_t szFile[MAX_PATH], szFolder[MAX_PATH];
     ::GetModuleFileNameW(NULL, szFile, MAX_PATH);
     ::GetSystemDirectoryW(szFolder, MAX_PATH);
-    const WidePaths listed = {szFile, szFolder};
-    const std::wstring strListed = listed[0] + L"\r\n" + listed[1], strDropped = L"C:\\ドロップ";
-    const auto handle = [&] {
-        return std::pair{CF_HDROP, HANDLE(MakeDrop(WidePaths{strDropped}))};
-    };
-    const auto lists = [&] {
-        return std::pair{CF_IDLISTS, HANDLE(MakeIdLists(listed))};
-    };
+    const WidePaths listed = {szFile, szFolder}, dropped = {L"C:\\ドロップ"};
+    const std::wstring strListed = listed[0] + L"\r\n" + listed[1], strBefore = L"C:\\before";
     // The lists without the end of the last one.
     const auto cut = [](HGLOBAL h) {
         return ::GlobalReAlloc(h, ::GlobalSize(h) - 2, GMEM_MOVEABLE);
@@ -115,41 +109,41 @@ TEST_F(OleDropTest, TheDropTargetTakesFilesAsADropDoesAndNeverMoves)
     // from Wine, upper case from Windows).
     PIDLIST_ABSOLUTE pidlComputer;
     ::SHGetSpecialFolderLocation(NULL, CSIDL_DRIVES, &pidlComputer);
+    const std::wstring strComputer = L"::{20d04fe0-3aea-1069-a2d8-08002b30309d}";
     const DWORD COPY = DROPEFFECT_COPY, LINK = DROPEFFECT_LINK, NONE = DROPEFFECT_NONE;
     const DWORD ALL = COPY | DROPEFFECT_MOVE | LINK;
     struct
     {
-        std::vector<std::pair<UINT, HANDLE>> data;
+        HANDLE hDrop, hIdLists; // what the data holds
         DWORD dwAllowed;
         bool bEnabled;
         DWORD dwOver;    // DragEnter's and DragOver's answer
         DWORD dwDropped; // Drop's
         std::wstring strShown;
     } const drags[] = {
-        {{handle()}, ALL, true, COPY, COPY, strDropped},
-        {{lists()}, COPY | DROPEFFECT_MOVE, true, COPY, COPY, strListed},
-        {{lists(), handle()}, ALL, true, COPY, COPY, strDropped},
-        {{{CF_HDROP, ::GlobalAlloc(GHND, 4)}, lists()}, ALL, true, COPY, COPY, strListed},
-        {{{CF_IDLISTS, MakeIdLists({pidlComputer})}},
-         ALL,
-         true,
-         COPY,
-         COPY,
-         L"::{20d04fe0-3aea-1069-a2d8-08002b30309d}"},
-        {{{CF_IDLISTS, cut(MakeIdLists(listed))}}, ALL, true, COPY, NONE, L"C:\\before"},
-        {{{CF_UNICODETEXT, ::GlobalAlloc(GHND, 2)}}, ALL, true, NONE, NONE, L"C:\\before"},
-        {{handle()}, ALL, false, NONE, NONE, L"C:\\before"},
-        {{handle()}, DROPEFFECT_MOVE, true, NONE, NONE, L"C:\\before"},
-        {{handle()}, LINK, true, LINK, LINK, strDropped},
+        {MakeDrop(dropped), NULL, ALL, true, COPY, COPY, dropped[0]},
+        {NULL, MakeIdLists(listed), COPY | DROPEFFECT_MOVE, true, COPY, COPY, strListed},
+        {MakeDrop(dropped), MakeIdLists(listed), ALL, true, COPY, COPY, dropped[0]},
+        {::GlobalAlloc(GHND, 4), MakeIdLists(listed), ALL, true, COPY, COPY, strListed},
+        {NULL, MakeIdLists({pidlComputer}), ALL, true, COPY, COPY, strComputer},
+        {NULL, cut(MakeIdLists(listed)), ALL, true, COPY, NONE, strBefore},
+        {NULL, NULL, ALL, true, NONE, NONE, strBefore},
+        {MakeDrop(dropped), NULL, ALL, false, NONE, NONE, strBefore},
+        {MakeDrop(dropped), NULL, DROPEFFECT_MOVE, true, NONE, NONE, strBefore},
+        {MakeDrop(dropped), NULL, LINK, true, LINK, LINK, dropped[0]},
         // 100 items: message 105.
-        {{{CF_IDLISTS, MakeIdLists(WidePaths(100, szFile))}}, ALL, true, COPY, COPY, L"C:\\before"},
+        {NULL, MakeIdLists(WidePaths(100, szFile)), ALL, true, COPY, COPY, strBefore},
     };
     Run({[&](HWND hDlg) {
         ASSERT_NE(g_pTarget, nullptr);
         for (size_t i = 0; i < std::size(drags); ++i) {
             const auto& drag = drags[i];
-            Drop(hDlg, WidePaths{L"C:\\before"});
-            WriteClipboard(drag.data);
+            Drop(hDlg, WidePaths{strBefore});
+            std::vector<std::pair<UINT, HANDLE>> data;
+            for (const auto& block : {std::pair{CF_HDROP, drag.hDrop}, {CF_IDLISTS, drag.hIdLists}})
+                if (block.second)
+                    data.push_back(block);
+            WriteClipboard(data);
             IDataObject* pData;
             ASSERT_EQ(::OleGetClipboard(&pData), S_OK);
             ::EnableWindow(hDlg, drag.bEnabled);
