@@ -1,5 +1,7 @@
 #include "afx/Wnd.h"
 
+#include "afx/SystemLibrary.h"
+
 #include <shellapi.h>
 
 #include <initializer_list>
@@ -19,9 +21,8 @@ using ChangeWindowMessageFilterExProc = BOOL(WINAPI*)(HWND, UINT, DWORD, PCHANGE
 // stub that changes nothing.
 void AllowDropsFromLowerIntegrity(HWND hWnd)
 {
-    const auto pfnChangeFilter =
-        reinterpret_cast<ChangeWindowMessageFilterExProc>(reinterpret_cast<void*>(
-            ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "ChangeWindowMessageFilterEx")));
+    const auto pfnChangeFilter = AfxGetProcAddress<ChangeWindowMessageFilterExProc>(
+        ::GetModuleHandleW(L"user32.dll"), "ChangeWindowMessageFilterEx");
     if (!pfnChangeFilter)
         return;
     for (const UINT message :
