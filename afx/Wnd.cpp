@@ -8,10 +8,6 @@
 #include <utility>
 
 namespace {
-// Not declared by the platform headers: the message through which a drop's
-// data crosses to the window.
-constexpr UINT WM_COPYGLOBALDATA = 0x0049;
-
 using ChangeWindowMessageFilterExProc = BOOL(WINAPI*)(HWND, UINT, DWORD, PCHANGEFILTERSTRUCT);
 
 // Windows keeps messages of programs at a lower integrity level from an

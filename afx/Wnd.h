@@ -6,6 +6,10 @@
 
 #include <string>
 
+// Not declared by the platform headers: the message through which a drop's
+// data crosses to a window.
+constexpr UINT WM_COPYGLOBALDATA = 0x0049;
+
 // A window by its handle, spoken to in UTF-16 (the W functions), as the class
 // library's Unicode build does. It owns nothing: the window lives as long as the
 // platform keeps it, and a CWnd for a control is just a way to talk to it.

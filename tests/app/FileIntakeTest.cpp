@@ -1,6 +1,7 @@
 // Every way files reach the main window besides a plain drop: pasted from the
 // clipboard, dropped while a question is open, dropped from a program of
 // lower integrity than an elevated window.
+#include "afx/Wnd.h"
 #include "app/DropHandle.h"
 #include "app/UnicodeIntake.h"
 #include "res/resource.h"
@@ -178,7 +179,7 @@ TEST_F(FileIntakeTest, DropsAreLetThroughToTheWindowWhenElevated)
     g_pfnGetProcAddress = RealOf<decltype(g_pfnGetProcAddress)>(lookUp);
     Run({[&](HWND hDlg) {
         ASSERT_EQ(g_filterCalls.size(), 3u);
-        const UINT messages[] = {WM_DROPFILES, WM_COPYDATA, 0x0049 /* WM_COPYGLOBALDATA */};
+        const UINT messages[] = {WM_DROPFILES, WM_COPYDATA, WM_COPYGLOBALDATA};
         for (size_t i = 0; i < 3; ++i) {
             EXPECT_EQ(g_filterCalls[i].hWnd, hDlg);
             EXPECT_EQ(g_filterCalls[i].message, messages[i]);
