@@ -13,9 +13,8 @@ BOOL CPathListApp::InitInstance()
     const CCrtCodePage codePage;
     const CSystemUnicodeCase unicodeCase;
     CPathListDlg dlg(codePage, unicodeCase);
-    m_pMainWnd = &dlg;
+    const CMainWndScope mainWnd(&dlg);
     dlg.DoModal();
-    m_pMainWnd = nullptr;
     // The main window is gone: no message loop to run, the process ends.
     return FALSE;
 }
