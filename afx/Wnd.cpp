@@ -61,12 +61,6 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPAR
     return ::CallWindowProcW(pfnSuper, hWnd, message, wParam, lParam);
 }
 
-void CWnd::GetWindowText(std::wstring& rString) const
-{
-    rString.resize(::GetWindowTextLengthW(m_hWnd));
-    rString.resize(::GetWindowTextW(m_hWnd, rString.data(), static_cast<int>(rString.size() + 1)));
-}
-
 bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     const AFX_MSGMAP_ENTRY* pEntry = FindMessageEntry(message, wParam, lParam);
