@@ -89,11 +89,11 @@ TEST_F(FileIntakeTest, CtrlVPastesCopiedFilesWhicheverControlHasTheFocus)
                  Click(hDlg, IDC_SLASH);
                  ::SendMessageW(hDlg, WM_NEXTDLGCTL,
                                 reinterpret_cast<WPARAM>(::GetDlgItem(hDlg, paste.nFocus)), TRUE);
-                 HoldControl(true);
+                 HoldCtrlKey(true);
                  PostKey('V');
              },
              [&](HWND hDlg) {
-                 HoldControl(false);
+                 HoldCtrlKey(false);
                  std::wstring strPasted;
                  for (const auto& path : paste.paths)
                      strPasted += (strPasted.empty() ? L"" : L"\r\n") + path;

@@ -148,7 +148,7 @@ void PostKey(UINT nVirtKey)
     ::PostMessageA(hFocus, WM_KEYUP, nVirtKey, 0xC0000001);
 }
 
-void HoldControl(bool bDown)
+void HoldCtrlKey(bool bDown)
 {
     // Posted keys change no key state: the thread's own is set instead.
     BYTE keys[256];

@@ -32,7 +32,7 @@ void Click(HWND hDlg, int nID);
 // Posts a key press to the focused window, as the keyboard would.
 void PostKey(UINT nVirtKey);
 // Holds Ctrl down, or lets it go, for the keys posted meanwhile.
-void HoldControl(bool bDown);
+void HoldCtrlKey(bool bDown);
 
 // The user's acts as whole steps, for tests that only end a dialog one way or
 // another: a key press, a button's click, the caption's close box.
