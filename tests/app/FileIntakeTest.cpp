@@ -21,8 +21,6 @@
 #include <vector>
 
 namespace {
-using WidePaths = std::vector<std::wstring>;
-
 const std::wstring TOO_MANY = L"99個以上のファイルを扱う事はできません。";
 const std::wstring CLIPBOARD_BUSY =
     L"クリップボードが他のプログラムに使われているため、コピーできませんでした。";
@@ -94,10 +92,7 @@ TEST_F(FileIntakeTest, CtrlVPastesCopiedFilesWhicheverControlHasTheFocus)
              },
              [&](HWND hDlg) {
                  HoldCtrlKey(false);
-                 std::wstring strPasted;
-                 for (const auto& path : paste.paths)
-                     strPasted += (strPasted.empty() ? L"" : L"\r\n") + path;
-                 EXPECT_EQ(GetItemWideText(hDlg, IDC_PATHS), strPasted);
+                 EXPECT_EQ(GetItemWideText(hDlg, IDC_PATHS), Join(paste.paths));
                  EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), std::to_string(paste.paths.size()));
                  EXPECT_TRUE(::IsClipboardFormatAvailable(CF_HDROP)) << "the clipboard kept them";
                  // Both modes started again: the first presses give upper case and "/".

@@ -27,8 +27,6 @@
 #include <vector>
 
 namespace {
-using WidePaths = std::vector<std::wstring>;
-
 // The longest path Windows knows, in characters.
 constexpr size_t LONGEST_PATH = 32767;
 
@@ -153,12 +151,10 @@ TEST_F(HostileDropTest, NamesOutsideTheCodePageAreShownAndCopiedExactly)
 {
     const WidePaths names = {L"C:\\한글\\파일.txt", L"C:\\café\\résumé.doc", L"C:\\絵文字\\😀.png",
                              L"C:\\ソフト\\Ωμέγα한é😀end.TXT"};
-    std::wstring exact;
+    const std::wstring exact = Join(names);
     Paths ansi;
-    for (const auto& name : names) {
-        exact += (exact.empty() ? L"" : L"\r\n") + name;
+    for (const auto& name : names)
         ansi.push_back(Ansi(name));
-    }
     EXPECT_EQ(ansi[0], "C:\\??\\??.txt");
     EXPECT_EQ(ansi[1], "C:\\cafe\\resume.doc");
     EXPECT_EQ(ansi[2], "C:\\" + Ansi(L"絵文字") + "\\??.png");

@@ -3,6 +3,7 @@
 #include "res/resource.h"
 #include "tests/support/Ansi.h"
 #include "tests/support/ModalRun.h"
+#include "tests/support/Paths.h"
 
 #include <gtest/gtest.h>
 
@@ -31,14 +32,6 @@ const std::vector<std::wstring> HIDDEN_LINES = {
     L"アクセスだ！！",
 };
 // clang-format on
-
-std::wstring JoinLines(const std::vector<std::wstring>& lines)
-{
-    std::wstring joined;
-    for (const auto& line : lines)
-        joined += (joined.empty() ? L"" : L"\r\n") + line;
-    return joined;
-}
 
 int FirstVisibleLine(HWND hBox)
 {
@@ -118,7 +111,7 @@ TEST_F(InfoDlgTest, OpensCentredWithExitFocusedAndBothTextsInTheAnsiCodePage)
     Run({[](HWND hDlg) {
         const std::string strText = GetItemText(hDlg, IDC_INFO_TEXT);
         EXPECT_EQ(strText, Ansi(INFO_TEXT));
-        EXPECT_EQ(GetItemText(hDlg, IDC_INFO_HIDDEN), Ansi(JoinLines(HIDDEN_LINES)));
+        EXPECT_EQ(GetItemText(hDlg, IDC_INFO_HIDDEN), Ansi(Join(HIDDEN_LINES)));
         // Double-byte characters whose second byte is "\" (能, 表), and a
         // real "\" in brackets.
         EXPECT_NE(strText.find("\x8b\x40\x94\x5c\x90\xe0\x96\xbe"), std::string::npos);

@@ -143,7 +143,7 @@ HMODULE WINAPI RecordingLoadLibraryEx(LPCWSTR lpszFile, HANDLE hFile, DWORD dwFl
 // and the network DLL comes from the system folder, only once asked for.
 TEST_F(PathsMenuTest, EachFormCopiesTheShownListAsItsReaderNeedsIt)
 {
-    const std::vector<std::wstring> paths = {L"C:\\a b\\表.txt", L"\\\\server\\share\\dir"};
+    const WidePaths paths = {L"C:\\a b\\表.txt", L"\\\\server\\share\\dir"};
     const struct
     {
         UINT nID;
