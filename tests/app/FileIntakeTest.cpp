@@ -1,6 +1,7 @@
 // Every way files reach the main window besides a plain drop: pasted from the
 // clipboard, dropped while a question is open, dropped from a program of
 // lower integrity than an elevated window.
+#include "afx/LoadString.h"
 #include "afx/Wnd.h"
 #include "app/DropHandle.h"
 #include "app/UnicodeIntake.h"
@@ -21,10 +22,6 @@
 #include <vector>
 
 namespace {
-const std::wstring TOO_MANY = L"99個以上のファイルを扱う事はできません。";
-const std::wstring CLIPBOARD_BUSY =
-    L"クリップボードが他のプログラムに使われているため、コピーできませんでした。";
-
 class FileIntakeTest : public PathListDlgFixture
 {
 };
@@ -118,7 +115,7 @@ TEST_F(FileIntakeTest, PasteOfTooManyOrNoFilesOrFromABusyClipboardChangesNothing
         WriteClipboardFiles(MakeDrop(Paths(100, "C:\\x")));
         Paste(hDlg);
         ASSERT_EQ(m_boxes.Seen().size(), 1u);
-        EXPECT_EQ(m_boxes.Seen()[0].strText, TOO_MANY);
+        EXPECT_EQ(m_boxes.Seen()[0].strText, AfxLoadString(IDS_TOO_MANY));
 
         WriteClipboardText("C:\\just\\text");
         Paste(hDlg);
@@ -130,7 +127,7 @@ TEST_F(FileIntakeTest, PasteOfTooManyOrNoFilesOrFromABusyClipboardChangesNothing
         ASSERT_TRUE(holder.IsHolding());
         Paste(hDlg);
         ASSERT_EQ(m_boxes.Seen().size(), 2u);
-        EXPECT_EQ(m_boxes.Seen()[1].strText, CLIPBOARD_BUSY);
+        EXPECT_EQ(m_boxes.Seen()[1].strText, AfxLoadString(IDS_CLIPBOARD_BUSY));
         EXPECT_EQ(beeps.Beeps(), 1);
 
         EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), "C:\\Kept");

@@ -1,6 +1,7 @@
 // Drops no shell makes on a good day, and a clipboard another program holds
 // or cannot take the text: the dialog neither crashes nor hangs, says what
 // failed and loses nothing it shows.
+#include "afx/LoadString.h"
 #include "res/resource.h"
 #include "tests/support/Ansi.h"
 #include "tests/support/Clipboard.h"
@@ -103,7 +104,7 @@ TEST_F(HostileDropTest, HundredThousandItemsAreRefusedAtOnceWithoutOnePathFetche
         EXPECT_TRUE(IsReleased(hSmall));
         EXPECT_TRUE(IsReleased(hHuge));
         ASSERT_EQ(m_boxes.Seen().size(), 2u);
-        EXPECT_EQ(m_boxes.Seen()[1].strText, L"99個以上のファイルを扱う事はできません。");
+        EXPECT_EQ(m_boxes.Seen()[1].strText, AfxLoadString(IDS_TOO_MANY));
         EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), "C:\\KEPT\\ONE\r\nC:\\KEPT\\TWO");
         EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "2");
         Click(hDlg, IDC_CASE); // on to lower case: the mode was kept
@@ -263,9 +264,7 @@ TEST_F(HostileDropTest, ClipboardHeldByAnotherProgramDelaysTheCopyOrIsReported)
             Click(hDlg, IDC_COPYALL);
             std::printf("copy with the clipboard held: %.1f ms\n", MillisecondsSince(start));
             ASSERT_EQ(m_boxes.Seen().size(), 2u) << "the confirmation, then the report";
-            EXPECT_EQ(
-                m_boxes.Seen()[1].strText,
-                L"クリップボードが他のプログラムに使われているため、コピーできませんでした。");
+            EXPECT_EQ(m_boxes.Seen()[1].strText, AfxLoadString(IDS_CLIPBOARD_BUSY));
             EXPECT_FALSE(m_boxes.Seen()[1].bHasCancel);
             EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), Join(paths));
             EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "2");
@@ -371,7 +370,7 @@ TEST_F(HostileDropTest, CopyThatTheClipboardCannotTakeIsReported)
                 Click(hDlg, IDC_COPYALL);
             }
             ASSERT_FALSE(m_boxes.Seen().empty());
-            EXPECT_EQ(m_boxes.Seen().back().strText, L"クリップボードにコピーできませんでした。")
+            EXPECT_EQ(m_boxes.Seen().back().strText, AfxLoadString(IDS_COPY_FAILED))
                 << failure.pszFunction;
             EXPECT_FALSE(m_boxes.Seen().back().bHasCancel);
             EXPECT_EQ(ReadClipboardText(), failure.strLeft) << failure.pszFunction;
