@@ -4,6 +4,7 @@
 #include "afx/LoadString.h"
 #include "res/resource.h"
 #include "tests/support/Ansi.h"
+#include "tests/support/BeepCounter.h"
 #include "tests/support/Clipboard.h"
 #include "tests/support/ClipboardHolder.h"
 #include "tests/support/DropFiles.h"

@@ -5,6 +5,7 @@
 #include "tests/support/Clipboard.h"
 #include "tests/support/DropFiles.h"
 #include "tests/support/ImportPatch.h"
+#include "tests/support/MenuWatcher.h"
 #include "tests/support/MessageBoxAnswerer.h"
 #include "tests/support/ModalRun.h"
 #include "tests/support/PathListDlgFixture.h"
@@ -19,68 +20,6 @@
 namespace {
 class PathsMenuTest : public PathListDlgFixture
 {
-};
-
-// An item of a popup menu as it showed: its text (empty for a separator) and
-// whether it was greyed.
-struct CMenuItemSeen
-{
-    std::wstring strText;
-    bool bGrayed;
-    bool operator==(const CMenuItemSeen& other) const
-    {
-        return strText == other.strText && bGrayed == other.bGrayed;
-    }
-    friend void PrintTo(const CMenuItemSeen& item, std::ostream* pOut)
-    {
-        *pOut << (item.bGrayed ? "greyed " : "") << ::testing::PrintToString(item.strText);
-    }
-};
-
-// While it lives, watches from inside the menu's own loop for a popup menu
-// of this thread: records its items once it opens, then posts it nChar (an
-// item's access key) or, for 0, Esc.
-class CMenuWatcher
-{
-public:
-    explicit CMenuWatcher(wchar_t nChar) : m_nChar(nChar), m_nTimer(::SetTimer(NULL, 0, 20, OnTick))
-    {
-        s_pWatcher = this;
-    }
-    ~CMenuWatcher()
-    {
-        ::KillTimer(NULL, m_nTimer);
-        s_pWatcher = nullptr;
-    }
-    CMenuWatcher(const CMenuWatcher&) = delete;
-    CMenuWatcher& operator=(const CMenuWatcher&) = delete;
-
-    const std::vector<CMenuItemSeen>& Seen() const { return m_seen; }
-
-private:
-    static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD)
-    {
-        const HWND hMenuWnd = ::FindWindowW(L"#32768", NULL);
-        if (!s_pWatcher || !s_pWatcher->m_seen.empty() || !hMenuWnd || !::IsWindowVisible(hMenuWnd))
-            return;
-        const auto hMenu = reinterpret_cast<HMENU>(::SendMessageW(hMenuWnd, MN_GETHMENU, 0, 0));
-        for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i) {
-            wchar_t szText[64] = {};
-            ::GetMenuStringW(hMenu, i, szText, 64, MF_BYPOSITION);
-            const UINT nState = ::GetMenuState(hMenu, i, MF_BYPOSITION);
-            s_pWatcher->m_seen.push_back(
-                {szText, !(nState & MF_SEPARATOR) && (nState & MF_GRAYED)});
-        }
-        if (s_pWatcher->m_nChar)
-            ::PostMessageW(hMenuWnd, WM_CHAR, s_pWatcher->m_nChar, 0);
-        else
-            ::PostMessageW(hMenuWnd, WM_KEYDOWN, VK_ESCAPE, 0);
-    }
-
-    static inline CMenuWatcher* s_pWatcher = nullptr;
-    wchar_t m_nChar;
-    std::vector<CMenuItemSeen> m_seen;
-    UINT_PTR m_nTimer;
 };
 
 // The menu's items in order, with the copies and the paste greyed or not.
