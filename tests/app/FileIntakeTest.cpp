@@ -189,15 +189,15 @@ TEST(UnicodeIntakeTest, GivesTheAnsiNamesADropOfTheSameFilesGives)
     class CNames : public CUnicodeIntake
     {
     public:
-        explicit CNames(const std::vector<std::wstring>& names) : m_names(names) {}
+        explicit CNames(const WidePaths& names) : m_names(names) {}
         unsigned GetCount() const override { return unsigned(m_names.size()); }
         std::wstring_view GetExactName(unsigned i) override { return m_names[i]; }
 
     private:
-        const std::vector<std::wstring>& m_names;
+        const WidePaths& m_names;
     };
-    const std::vector<std::wstring> names = {L"C:\\ソフト\\表.txt", L"C:\\café\\한글 😀",
-                                             L"C:\\" + std::wstring(300, L'ソ')};
+    const WidePaths names = {L"C:\\ソフト\\表.txt", L"C:\\café\\한글 😀",
+                             L"C:\\" + std::wstring(300, L'ソ')};
     const HDROP hDrop = MakeDrop(names);
     CDropIntake dropped(hDrop);
     CNames named(names);
