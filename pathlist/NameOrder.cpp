@@ -22,8 +22,7 @@ CSortKey MakeKey(const std::wstring& path, bool folder)
     const CPathParts parts = ReadPath(path);
     // The path the prefix stands for, in "\" alone: a list switched to "/"
     // names the same folders.
-    std::wstring full = parts.nKind == CPathParts::UNC ? L"\\\\" : L"";
-    full += std::wstring_view(path).substr(parts.nRest);
+    std::wstring full = ReadAwayPrefix(path);
     std::replace_if(full.begin(), full.end(), IsSeparator, L'\\');
 
     // A trailing separator ends the name, not the parent (npos + 1 is 0).
