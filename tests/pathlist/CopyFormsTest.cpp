@@ -69,8 +69,9 @@ void ExpectCopies(CopyForm form, const std::vector<CFormCase>& rows)
 
 TEST(CopyFormsTest, EmptyListGivesEmptyTextInEveryForm)
 {
-    for (CopyForm form :
-         {CopyForm::QUOTED, CopyForm::NAMES_ONLY, CopyForm::UNC, CopyForm::WSL, CopyForm::URL}) {
+    for (CopyForm form : {CopyForm::QUOTED, CopyForm::NAMES_ONLY, CopyForm::UNC, CopyForm::WSL,
+                          CopyForm::URL, CopyForm::PARENT_FOLDER, CopyForm::ESCAPED,
+                          CopyForm::GIT_BASH, CopyForm::CYGWIN, CopyForm::ONE_LINE}) {
         CFakeServerNames serverNames;
         EXPECT_EQ(Copy(form, {{}, FORWARD, UPPER, L""}, serverNames), L"");
         EXPECT_TRUE(serverNames.m_asked.empty());
@@ -176,6 +177,65 @@ TEST(CopyFormsTest, UrlEncodesAllButUnreservedCharactersAsUtf8)
              FORWARD,
              STORED,
              L"file:///C:/a\r\nfile://srv/sh/a"},
+        });
+}
+
+TEST(CopyFormsTest, ParentFolderHoldsEachItemAndARootItself)
+{
+    ExpectCopies(
+        CopyForm::PARENT_FOLDER,
+        {
+            {{LR"(C:\dir\a b.txt)", LR"(C:\dir\sub\)"}, GIVEN, STORED, L"C:\\dir\r\nC:\\dir"},
+            {{LR"(C:\x)", LR"(C:\)", L"D:", LR"(\x)"}, GIVEN, STORED, L"C:\\\r\nC:\\\r\nD:\r\n\\"},
+            {{LR"(\\srv\share\dir)", LR"(\\S\Sh)", LR"(\\S\Sh\)"},
+             GIVEN,
+             UPPER,
+             L"\\\\SRV\\SHARE\r\n\\\\S\\SH\r\n\\\\S\\SH\\"},
+            {{LR"(\\?\C:\D\f)", LR"(\\?\UNC\S\Sh\d)", LR"(\\?\C:\)"},
+             FORWARD,
+             LOWER,
+             L"c:/d\r\n//s/sh\r\nc:/"},
+            {{L"C:\\😀\\表"}, GIVEN, STORED, L"C:\\😀"},
+        });
+}
+
+TEST(CopyFormsTest, EscapedDoublesEveryBackslashInQuotes)
+{
+    ExpectCopies(CopyForm::ESCAPED,
+                 {
+                     {{LR"(C:\dir\a b.txt)"}, GIVEN, STORED, LR"("C:\\dir\\a b.txt")"},
+                     {{LR"(C:\)"}, GIVEN, STORED, LR"("C:\\")"},
+                     {{LR"(\\?\C:\Dir\)"}, GIVEN, LOWER, LR"("c:\\dir\\")"},
+                     {{LR"(\\?\UNC\Srv\Sh)"}, GIVEN, STORED, LR"("\\\\Srv\\Sh")"},
+                     {{LR"(\\s\sh\表\😀)"}, FORWARD, UPPER, LR"("//S/SH/表/😀")"},
+                 });
+}
+
+// Git Bash and Cygwin as WSL, under their own mounts.
+TEST(CopyFormsTest, GitBashAndCygwinMountDrivesInLowerCase)
+{
+    const std::vector<std::wstring> paths = {LR"(C:\dir\a b.txt)", LR"(D:\)", LR"(\\?\E:\X\)",
+                                             LR"(\\server\share\dir)", LR"(\\?\UNC\S\表\😀)"};
+    ExpectCopies(CopyForm::GIT_BASH,
+                 {
+                     {paths, GIVEN, STORED,
+                      L"/c/dir/a b.txt\r\n/d/\r\n/e/X/\r\n//server/share/dir\r\n//S/表/😀"},
+                     {paths, FORWARD, UPPER,
+                      L"/c/DIR/A B.TXT\r\n/d/\r\n/e/X/\r\n//SERVER/SHARE/DIR\r\n//S/表/😀"},
+                 });
+    ExpectCopies(CopyForm::CYGWIN, {{paths, GIVEN, LOWER,
+                                     L"/cygdrive/c/dir/a b.txt\r\n/cygdrive/d/\r\n/cygdrive/e/x/"
+                                     L"\r\n//server/share/dir\r\n//s/表/😀"}});
+}
+
+TEST(CopyFormsTest, OneLineJoinsTheQuotedLinesBySpaces)
+{
+    ExpectCopies(
+        CopyForm::ONE_LINE,
+        {
+            {{L"C:\\dir\\a b.txt", L"C:\\x.txt"}, GIVEN, STORED, LR"("C:\dir\a b.txt" "C:\x.txt")"},
+            {{LR"(\\?\C:\x)", LR"(\\s\sh\)", L"😀"}, FORWARD, UPPER, LR"("//?/C:/X" "//S/SH/" "😀")"},
+            {{LR"(C:\)"}, GIVEN, LOWER, LR"("c:\")"},
         });
 }
 
