@@ -2,6 +2,7 @@
 // on the clipboard.
 #include "res/resource.h"
 #include "tests/support/Ansi.h"
+#include "tests/support/BeepCounter.h"
 #include "tests/support/Clipboard.h"
 #include "tests/support/DropFiles.h"
 #include "tests/support/ImportPatch.h"
@@ -22,19 +23,30 @@ class PathsMenuTest : public PathListDlgFixture
 {
 };
 
-// The menu's items in order, with the copies and the paste greyed or not.
-std::vector<CMenuItemSeen> MenuItems(bool bCopiesGrayed, bool bPasteGrayed)
+// The menu's items in order, with what needs a list (copies and the name
+// order) and the paste greyed or not.
+std::vector<CMenuItemSeen> MenuItems(bool bEmpty, bool bPasteGrayed)
 {
     return {{L"全てコピー(&C)", false},
-            {L"引用符付きでコピー(&Q)", bCopiesGrayed},
-            {L"名前だけコピー(&N)", bCopiesGrayed},
-            {L"UNCパスでコピー(&U)", bCopiesGrayed},
-            {L"WSLパスでコピー(&W)", bCopiesGrayed},
-            {L"URLでコピー(&L)", bCopiesGrayed},
+            {L"引用符付きでコピー(&Q)\tCtrl+Shift+C", bEmpty},
+            {L"名前だけコピー(&N)", bEmpty},
+            {L"UNCパスでコピー(&U)", bEmpty},
+            {L"WSLパスでコピー(&W)", bEmpty},
+            {L"URLでコピー(&L)", bEmpty},
+            {L"その他の形式でコピー(&O)",
+             bEmpty,
+             false,
+             {{L"親フォルダのパス(&F)", bEmpty},
+              {L"エスケープ付き(&E)", bEmpty},
+              {L"Git Bash・MSYS2(&G)", bEmpty},
+              {L"Cygwin(&Y)", bEmpty},
+              {L"1行にまとめて(&J)", bEmpty}}},
             {L"", false},
             {L"貼り付け(&P)", bPasteGrayed},
             {L"", false},
-            {L"すべて選択(&A)", false}};
+            {L"すべて選択(&A)", false},
+            {L"", false},
+            {L"名前順に並べ替え(&S)", bEmpty}};
 }
 
 // A right-click opens the box's menu in place of the edit control's, and
@@ -93,6 +105,13 @@ TEST_F(PathsMenuTest, EachFormCopiesTheShownListAsItsReaderNeedsIt)
         {ID_COPY_UNC, L"C:\\a b\\表.txt\r\n\\\\server\\share\\dir"},
         {ID_COPY_WSL, L"/mnt/c/a b/表.txt\r\n//server/share/dir"},
         {ID_COPY_URL, L"file:///C:/a%20b/%E8%A1%A8.txt\r\nfile://server/share/dir"},
+        {ID_COPY_PARENT, L"C:\\a b\r\n\\\\server\\share"},
+        {ID_COPY_ESCAPED, LR"("C:\\a b\\表.txt")"
+                          L"\r\n"
+                          LR"("\\\\server\\share\\dir")"},
+        {ID_COPY_GIT_BASH, L"/c/a b/表.txt\r\n//server/share/dir"},
+        {ID_COPY_CYGWIN, L"/cygdrive/c/a b/表.txt\r\n//server/share/dir"},
+        {ID_COPY_ONE_LINE, LR"("C:\a b\表.txt" "\\server\share\dir")"},
     };
     g_loaded.clear();
     CImportPatch loads("kernel32.dll", "LoadLibraryExW",
@@ -128,5 +147,78 @@ TEST_F(PathsMenuTest, EachFormCopiesTheShownListAsItsReaderNeedsIt)
         EXPECT_EQ(ReadClipboardUnicodeText(), forms[std::size(forms) - 1].strCopied)
             << "a cancelled copy changed the clipboard";
     }});
+}
+
+// Ctrl+Shift+C, whichever control has the focus, copies the quoted form
+// after the question; with no list it only beeps.
+TEST_F(PathsMenuTest, CtrlShiftCCopiesTheQuotedListWhicheverControlHasTheFocus)
+{
+    CBeepCounter beeps;
+    ASSERT_TRUE(beeps.IsCounting());
+    const auto press = [](HWND hDlg, int nFocus) {
+        ::SendMessageW(hDlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(hDlg, nFocus)),
+                       TRUE);
+        HoldCtrlKey(true, true);
+        PostKey('C');
+    };
+    Run({[&](HWND hDlg) { press(hDlg, IDC_PATHS); },
+         [&](HWND hDlg) {
+             EXPECT_EQ(beeps.Beeps(), 1);
+             EXPECT_TRUE(m_boxes.Seen().empty());
+             Drop(hDlg, Paths{"C:\\a b\\c.txt", "D:\\d"});
+             press(hDlg, IDC_PATHS);
+         },
+         [&](HWND hDlg) {
+             EXPECT_EQ(ReadClipboardUnicodeText(), L"\"C:\\a b\\c.txt\"\r\n\"D:\\d\"");
+             WriteClipboardText("other");
+             press(hDlg, IDC_INFO);
+         },
+         [&](HWND) {
+             HoldCtrlKey(false);
+             EXPECT_EQ(ReadClipboardUnicodeText(), L"\"C:\\a b\\c.txt\"\r\n\"D:\\d\"");
+             EXPECT_EQ(m_boxes.Seen().size(), 2u) << "a question before each copy";
+         }});
+}
+
+// The menu's name order: by folder, folders first, then by name as the shell
+// compares them, real files and folders telling which is which; checked
+// while shown, and chosen again, the order given. A new drop comes as given.
+TEST_F(PathsMenuTest, NameOrderByTheMenuAndBack)
+{
+    wchar_t szTemp[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, szTemp);
+    const std::wstring dir = std::wstring(szTemp) + L"vexlo-order\\";
+    const WidePaths given = {dir + L"a10.txt", dir + L"z", dir + L"B.txt", dir + L"a2.txt"};
+    const WidePaths sorted = {given[1], given[3], given[0], given[2]};
+    ::CreateDirectoryW(dir.c_str(), NULL);
+    ::CreateDirectoryW(given[1].c_str(), NULL);
+    for (const std::wstring& file : {given[0], given[2], given[3]})
+        ::CloseHandle(::CreateFileW(file.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL));
+    // The name order's item, as the menu showed it when opened.
+    const auto openMenu = [](HWND hDlg, wchar_t nChar) {
+        CMenuWatcher menu(nChar);
+        const HWND hBox = ::GetDlgItem(hDlg, IDC_PATHS);
+        ::SendMessageW(hBox, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hBox), -1);
+        return menu.Seen().empty() ? CMenuItemSeen{} : menu.Seen().back();
+    };
+    Run({[&](HWND hDlg) {
+             Drop(hDlg, given);
+             EXPECT_EQ(openMenu(hDlg, L's'), (CMenuItemSeen{L"名前順に並べ替え(&S)", false}));
+         },
+         [&](HWND hDlg) {
+             EXPECT_EQ(GetItemWideText(hDlg, IDC_PATHS), Join(sorted));
+             EXPECT_EQ(openMenu(hDlg, L's'), (CMenuItemSeen{L"名前順に並べ替え(&S)", false, true}));
+         },
+         [&](HWND hDlg) {
+             EXPECT_EQ(GetItemWideText(hDlg, IDC_PATHS), Join(given));
+             ::SendMessageW(hDlg, WM_COMMAND, ID_SORT_BY_NAME, 0);
+             Drop(hDlg, given);
+             EXPECT_EQ(GetItemWideText(hDlg, IDC_PATHS), Join(given));
+             EXPECT_FALSE(openMenu(hDlg, 0).bChecked);
+         }});
+    for (const std::wstring& file : {given[0], given[2], given[3]})
+        ::DeleteFileW(file.c_str());
+    ::RemoveDirectoryW(given[1].c_str());
+    ::RemoveDirectoryW(dir.c_str());
 }
 } // namespace

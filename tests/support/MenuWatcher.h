@@ -6,15 +6,18 @@
 #include <string>
 #include <vector>
 
-// An item of a popup menu as it showed: its text (empty for a separator) and
-// whether it was greyed.
+// An item of a popup menu as it showed: its text (empty for a separator),
+// whether it was greyed or checked, and the items of its submenu.
 struct CMenuItemSeen
 {
     std::wstring strText;
     bool bGrayed;
+    bool bChecked = false;
+    std::vector<CMenuItemSeen> submenu = {};
     bool operator==(const CMenuItemSeen& other) const
     {
-        return strText == other.strText && bGrayed == other.bGrayed;
+        return strText == other.strText && bGrayed == other.bGrayed && bChecked == other.bChecked &&
+               submenu == other.submenu;
     }
     friend void PrintTo(const CMenuItemSeen& item, std::ostream* pOut);
 };

@@ -148,12 +148,13 @@ void PostKey(UINT nVirtKey)
     ::PostMessageA(hFocus, WM_KEYUP, nVirtKey, 0xC0000001);
 }
 
-void HoldCtrlKey(bool bDown)
+void HoldCtrlKey(bool bDown, bool bShift)
 {
     // Posted keys change no key state: the thread's own is set instead.
     BYTE keys[256];
     ::GetKeyboardState(keys);
     keys[VK_CONTROL] = bDown ? 0x80 : 0;
+    keys[VK_SHIFT] = bDown && bShift ? 0x80 : 0;
     ::SetKeyboardState(keys);
 }
 
