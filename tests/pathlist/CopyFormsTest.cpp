@@ -182,21 +182,18 @@ TEST(CopyFormsTest, UrlEncodesAllButUnreservedCharactersAsUtf8)
 
 TEST(CopyFormsTest, ParentFolderHoldsEachItemAndARootItself)
 {
-    ExpectCopies(
-        CopyForm::PARENT_FOLDER,
-        {
-            {{LR"(C:\dir\a b.txt)", LR"(C:\dir\sub\)"}, GIVEN, STORED, L"C:\\dir\r\nC:\\dir"},
-            {{LR"(C:\x)", LR"(C:\)", L"D:", LR"(\x)"}, GIVEN, STORED, L"C:\\\r\nC:\\\r\nD:\r\n\\"},
-            {{LR"(\\srv\share\dir)", LR"(\\S\Sh)", LR"(\\S\Sh\)"},
-             GIVEN,
-             UPPER,
-             L"\\\\SRV\\SHARE\r\n\\\\S\\SH\r\n\\\\S\\SH\\"},
-            {{LR"(\\?\C:\D\f)", LR"(\\?\UNC\S\Sh\d)", LR"(\\?\C:\)"},
-             FORWARD,
-             LOWER,
-             L"c:/d\r\n//s/sh\r\nc:/"},
-            {{L"C:\\😀\\表"}, GIVEN, STORED, L"C:\\😀"},
-        });
+    ExpectCopies(CopyForm::PARENT_FOLDER,
+                 {
+                     {{LR"(C:\d\a b)", LR"(C:\d\s\)", LR"(C:\x)", LR"(C:\)"},
+                      GIVEN,
+                      STORED,
+                      L"C:\\d\r\nC:\\d\r\nC:\\\r\nC:\\"},
+                     {{LR"(\\s\sh\d)", LR"(\\s\sh)", LR"(\\?\UNC\s\sh\)"},
+                      GIVEN,
+                      UPPER,
+                      L"\\\\S\\SH\r\n\\\\S\\SH\r\n\\\\S\\SH\\"},
+                     {{LR"(\\?\C:\D\f)", L"C:\\😀\\表"}, FORWARD, LOWER, L"c:/d\r\nc:/😀"},
+                 });
 }
 
 TEST(CopyFormsTest, EscapedDoublesEveryBackslashInQuotes)
@@ -204,10 +201,9 @@ TEST(CopyFormsTest, EscapedDoublesEveryBackslashInQuotes)
     ExpectCopies(CopyForm::ESCAPED,
                  {
                      {{LR"(C:\dir\a b.txt)"}, GIVEN, STORED, LR"("C:\\dir\\a b.txt")"},
-                     {{LR"(C:\)"}, GIVEN, STORED, LR"("C:\\")"},
-                     {{LR"(\\?\C:\Dir\)"}, GIVEN, LOWER, LR"("c:\\dir\\")"},
-                     {{LR"(\\?\UNC\Srv\Sh)"}, GIVEN, STORED, LR"("\\\\Srv\\Sh")"},
-                     {{LR"(\\s\sh\表\😀)"}, FORWARD, UPPER, LR"("//S/SH/表/😀")"},
+                     {{LR"(C:\)"}, GIVEN, UPPER, LR"("C:\\")"},
+                     {{LR"(\\?\UNC\Srv\Sh\)"}, GIVEN, LOWER, LR"("\\\\srv\\sh\\")"},
+                     {{LR"(\\?\C:\表\😀)"}, FORWARD, STORED, LR"("C:/表/😀")"},
                  });
 }
 
@@ -217,26 +213,20 @@ TEST(CopyFormsTest, GitBashAndCygwinMountDrivesInLowerCase)
     const std::vector<std::wstring> paths = {LR"(C:\dir\a b.txt)", LR"(D:\)", LR"(\\?\E:\X\)",
                                              LR"(\\server\share\dir)", LR"(\\?\UNC\S\表\😀)"};
     ExpectCopies(CopyForm::GIT_BASH,
-                 {
-                     {paths, GIVEN, STORED,
-                      L"/c/dir/a b.txt\r\n/d/\r\n/e/X/\r\n//server/share/dir\r\n//S/表/😀"},
-                     {paths, FORWARD, UPPER,
-                      L"/c/DIR/A B.TXT\r\n/d/\r\n/e/X/\r\n//SERVER/SHARE/DIR\r\n//S/表/😀"},
-                 });
-    ExpectCopies(CopyForm::CYGWIN, {{paths, GIVEN, LOWER,
-                                     L"/cygdrive/c/dir/a b.txt\r\n/cygdrive/d/\r\n/cygdrive/e/x/"
-                                     L"\r\n//server/share/dir\r\n//s/表/😀"}});
+                 {{paths, FORWARD, UPPER,
+                   L"/c/DIR/A B.TXT\r\n/d/\r\n/e/X/\r\n//SERVER/SHARE/DIR\r\n//S/表/😀"}});
+    ExpectCopies(CopyForm::CYGWIN,
+                 {{paths, GIVEN, LOWER,
+                   L"/cygdrive/c/dir/a b.txt\r\n/cygdrive/d/\r\n/cygdrive/e/x/\r\n//server/share/"
+                   L"dir\r\n//s/表/😀"}});
 }
 
 TEST(CopyFormsTest, OneLineJoinsTheQuotedLinesBySpaces)
 {
-    ExpectCopies(
-        CopyForm::ONE_LINE,
-        {
-            {{L"C:\\dir\\a b.txt", L"C:\\x.txt"}, GIVEN, STORED, LR"("C:\dir\a b.txt" "C:\x.txt")"},
-            {{LR"(\\?\C:\x)", LR"(\\s\sh\)", L"😀"}, FORWARD, UPPER, LR"("//?/C:/X" "//S/SH/" "😀")"},
-            {{LR"(C:\)"}, GIVEN, LOWER, LR"("c:\")"},
-        });
+    ExpectCopies(CopyForm::ONE_LINE, {{{L"C:\\dir\\a b.txt", LR"(\\?\C:\x)", LR"(\\s\sh\)", L"😀"},
+                                       FORWARD,
+                                       UPPER,
+                                       LR"("C:/DIR/A B.TXT" "//?/C:/X" "//S/SH/" "😀")"}});
 }
 
 } // namespace
