@@ -28,6 +28,17 @@ public:
 CWinApp* AfxGetApp();
 CWnd* AfxGetMainWnd();
 
+// While it lives, pMainWnd is the application's main window: what message
+// boxes and dialogs without a parent of their own are modal over.
+class CMainWndScope
+{
+public:
+    explicit CMainWndScope(CWnd* pMainWnd) { AfxGetApp()->m_pMainWnd = pMainWnd; }
+    ~CMainWndScope() { AfxGetApp()->m_pMainWnd = nullptr; }
+    CMainWndScope(const CMainWndScope&) = delete;
+    CMainWndScope& operator=(const CMainWndScope&) = delete;
+};
+
 // The module that holds the program's resources: its executable.
 HINSTANCE AfxGetResourceHandle();
 

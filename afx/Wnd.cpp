@@ -1,15 +1,13 @@
 #include "afx/Wnd.h"
 
+#include "afx/SystemLibrary.h"
+
 #include <shellapi.h>
 
 #include <initializer_list>
 #include <utility>
 
 namespace {
-// Not declared by the platform headers: the message through which a drop's
-// data crosses to the window.
-constexpr UINT WM_COPYGLOBALDATA = 0x0049;
-
 using ChangeWindowMessageFilterExProc = BOOL(WINAPI*)(HWND, UINT, DWORD, PCHANGEFILTERSTRUCT);
 
 // Windows keeps messages of programs at a lower integrity level from an
@@ -19,9 +17,8 @@ using ChangeWindowMessageFilterExProc = BOOL(WINAPI*)(HWND, UINT, DWORD, PCHANGE
 // stub that changes nothing.
 void AllowDropsFromLowerIntegrity(HWND hWnd)
 {
-    const auto pfnChangeFilter =
-        reinterpret_cast<ChangeWindowMessageFilterExProc>(reinterpret_cast<void*>(
-            ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "ChangeWindowMessageFilterEx")));
+    const auto pfnChangeFilter = AfxGetProcAddress<ChangeWindowMessageFilterExProc>(
+        ::GetModuleHandleW(L"user32.dll"), "ChangeWindowMessageFilterEx");
     if (!pfnChangeFilter)
         return;
     for (const UINT message :
@@ -67,12 +64,6 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPAR
             return lResult;
     }
     return ::CallWindowProcW(pfnSuper, hWnd, message, wParam, lParam);
-}
-
-void CWnd::GetWindowText(std::wstring& rString) const
-{
-    rString.resize(::GetWindowTextLengthW(m_hWnd));
-    rString.resize(::GetWindowTextW(m_hWnd, rString.data(), static_cast<int>(rString.size() + 1)));
 }
 
 bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)

@@ -6,6 +6,10 @@
 
 #include <string>
 
+// Not declared by the platform headers: the message through which a drop's
+// data crosses to a window.
+constexpr UINT WM_COPYGLOBALDATA = 0x0049;
+
 // A window by its handle, spoken to in UTF-16 (the W functions), as the class
 // library's Unicode build does. It owns nothing: the window lives as long as the
 // platform keeps it, and a CWnd for a control is just a way to talk to it.
@@ -18,7 +22,14 @@ public:
 
     CWnd GetDlgItem(int nID) const { return CWnd(::GetDlgItem(m_hWnd, nID)); }
     void SetWindowText(LPCWSTR lpszString) { ::SetWindowTextW(m_hWnd, lpszString); }
-    void GetWindowText(std::wstring& rString) const;
+    // Inline: the name is <windows.h>'s macro, GetWindowTextA to code built
+    // without UNICODE, as the tests are.
+    void GetWindowText(std::wstring& rString) const
+    {
+        rString.resize(::GetWindowTextLengthW(m_hWnd));
+        rString.resize(
+            ::GetWindowTextW(m_hWnd, rString.data(), static_cast<int>(rString.size() + 1)));
+    }
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
     {
         return ::SendMessageW(m_hWnd, message, wParam, lParam);

@@ -1,5 +1,6 @@
 #include "app/DialogPictures.h"
 
+#include "afx/SystemLibrary.h"
 #include "afx/WinApp.h"
 
 #include <iterator>
@@ -77,9 +78,8 @@ UINT CDialogPictures::VariantDpi(UINT nDpi)
 UINT CDialogPictures::WindowDpi(HWND hWnd)
 {
     // Looked up as the program runs, so that it still starts where user32 lacks it.
-    const auto pGetDpiForWindow =
-        reinterpret_cast<decltype(&::GetDpiForWindow)>(reinterpret_cast<void (*)()>(
-            ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    const auto pGetDpiForWindow = AfxGetProcAddress<decltype(&::GetDpiForWindow)>(
+        ::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
     if (pGetDpiForWindow)
         return pGetDpiForWindow(hWnd);
     const HDC hDC = ::GetDC(hWnd);

@@ -15,9 +15,8 @@ BOOL CPathListApp::InitInstance()
     // For the window's drop target, from before the window until after it.
     const COleInit ole;
     CPathListDlg dlg(codePage, unicodeCase);
-    m_pMainWnd = &dlg;
+    const CMainWndScope mainWnd(&dlg);
     dlg.DoModal();
-    m_pMainWnd = nullptr;
     // The main window is gone: no message loop to run, the process ends.
     return FALSE;
 }

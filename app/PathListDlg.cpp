@@ -14,9 +14,11 @@
 
 namespace {
 // The path box menu's copy commands, in the order of their ids.
-constexpr CopyForm COPY_FORMS[] = {CopyForm::QUOTED, CopyForm::NAMES_ONLY, CopyForm::UNC,
-                                   CopyForm::WSL, CopyForm::URL};
-static_assert(ID_COPY_URL - ID_COPY_QUOTED + 1 == std::size(COPY_FORMS));
+constexpr CopyForm COPY_FORMS[] = {CopyForm::QUOTED,  CopyForm::NAMES_ONLY, CopyForm::UNC,
+                                   CopyForm::WSL,     CopyForm::URL,        CopyForm::PARENT_FOLDER,
+                                   CopyForm::ESCAPED, CopyForm::GIT_BASH,   CopyForm::CYGWIN,
+                                   CopyForm::ONE_LINE};
+static_assert(ID_COPY_ONE_LINE - ID_COPY_QUOTED + 1 == std::size(COPY_FORMS));
 } // namespace
 
 // clang-format off
@@ -32,8 +34,9 @@ BEGIN_MESSAGE_MAP(CPathListDlg, CDialog)
     ON_WM_DPICHANGED()
     ON_WM_CONTEXTMENU()
     ON_COMMAND(ID_EDIT_PASTE, OnPaste)
-    ON_COMMAND_RANGE(ID_COPY_QUOTED, ID_COPY_URL, OnCopyForm)
+    ON_COMMAND_RANGE(ID_COPY_QUOTED, ID_COPY_ONE_LINE, OnCopyForm)
     ON_COMMAND(ID_EDIT_SELECT_ALL, OnSelectAll)
+    ON_COMMAND(ID_SORT_BY_NAME, OnSortByName)
 END_MESSAGE_MAP()
 // clang-format on
 
@@ -232,8 +235,16 @@ void CPathListDlg::OnContextMenu(CWnd* pWnd, POINT point)
     const HMENU hMenu = ::LoadMenuW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_PATHS_MENU));
     const HMENU hPopup = ::GetSubMenu(hMenu, 0);
     const UINT nCopyState = m_paths.IsEmpty() ? MF_GRAYED : MF_ENABLED;
-    for (UINT nID = ID_COPY_QUOTED; nID <= ID_COPY_URL; ++nID)
+    for (UINT nID = ID_COPY_QUOTED; nID <= ID_COPY_ONE_LINE; ++nID)
         ::EnableMenuItem(hPopup, nID, MF_BYCOMMAND | nCopyState);
+    // The one submenu holds copies alone.
+    for (int i = 0; i < ::GetMenuItemCount(hPopup); ++i)
+        if (::GetSubMenu(hPopup, i))
+            ::EnableMenuItem(hPopup, i, MF_BYPOSITION | nCopyState);
+    ::EnableMenuItem(hPopup, ID_SORT_BY_NAME, MF_BYCOMMAND | nCopyState);
+    ::CheckMenuItem(hPopup, ID_SORT_BY_NAME,
+                    MF_BYCOMMAND | (m_paths.IsInNameOrder() ? MF_CHECKED : MF_UNCHECKED));
+
     const bool bFiles = ::IsClipboardFormatAvailable(CF_HDROP) ||
                         ::IsClipboardFormatAvailable(AfxGetShellIdListFormat());
     ::EnableMenuItem(hPopup, ID_EDIT_PASTE, MF_BYCOMMAND | (bFiles ? MF_ENABLED : MF_GRAYED));
@@ -243,6 +254,11 @@ void CPathListDlg::OnContextMenu(CWnd* pWnd, POINT point)
 
 void CPathListDlg::OnCopyForm(UINT nID)
 {
+    // Only the key reaches here with an empty list: the menu greys the copies.
+    if (m_paths.IsEmpty()) {
+        ::MessageBeep(MB_OK);
+        return;
+    }
     if (AfxMessageBox(IDS_CONFIRM_COPY, MB_OKCANCEL) == IDCANCEL)
         return;
     const CopyForm form = COPY_FORMS[nID - ID_COPY_QUOTED];
@@ -254,6 +270,15 @@ void CPathListDlg::OnSelectAll()
     // With the focus in the box, as Ctrl+C there copies the selection.
     SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_pathsBox.m_hWnd), TRUE);
     m_pathsBox.SendMessage(EM_SETSEL, 0, -1);
+}
+
+void CPathListDlg::OnSortByName()
+{
+    if (m_paths.IsInNameOrder())
+        m_paths.RestoreGivenOrder();
+    else
+        m_paths.SortByName(m_nameOrder);
+    ShowPaths(m_paths.GetCaseMode());
 }
 
 void CPathListDlg::ReportCopy(ClipboardWrite result)

@@ -5,6 +5,7 @@
 #include "afx/DropTarget.h"
 #include "app/DialogPictures.h"
 #include "app/PathsBox.h"
+#include "app/SystemNameOrder.h"
 #include "app/SystemServerNames.h"
 #include "pathlist/PathListModel.h"
 
@@ -37,6 +38,7 @@ protected:
     void OnPaste();
     void OnCopyForm(UINT nID);
     void OnSelectAll();
+    void OnSortByName();
 
     DECLARE_MESSAGE_MAP()
 
@@ -61,6 +63,7 @@ private:
 
     CPathListModel m_paths;
     CSystemServerNames m_serverNames;
+    CSystemNameOrder m_nameOrder;
     HICON m_hIcon;
     HACCEL m_hAccelTable;
     CPathsBox m_pathsBox;

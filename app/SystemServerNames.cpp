@@ -12,8 +12,8 @@ std::wstring CSystemServerNames::ServerForm(const std::wstring& strExactPath) co
 {
     if (!m_hMpr) {
         m_hMpr = AfxLoadSystemLibrary(L"mpr.dll");
-        m_pfnGetUniversalName = reinterpret_cast<WNetGetUniversalNameProc>(
-            reinterpret_cast<void*>(::GetProcAddress(m_hMpr, "WNetGetUniversalNameW")));
+        m_pfnGetUniversalName =
+            AfxGetProcAddress<WNetGetUniversalNameProc>(m_hMpr, "WNetGetUniversalNameW");
     }
     if (!m_pfnGetUniversalName)
         return {};

@@ -22,11 +22,32 @@ function(vexlo_small_code)
     endforeach()
 endfunction()
 
-# The executable itself.
+# The executable: its own sources and those of the layer libraries named after
+# it, compiled again for it with link-time optimisation, so that the optimiser
+# sees the whole program across the layers (a sixth of it smaller). The
+# libraries themselves, which the tests link, are built from the same sources
+# without it: mingw-w64's 32-bit linker cannot mix the two kinds of object.
 function(vexlo_small_executable target)
     vexlo_small_code(${target})
     if(MSVC)
         return()
     endif()
-    target_link_options(${target} PRIVATE -Wl,--gc-sections -s)
+    foreach(library IN LISTS ARGN)
+        get_target_property(folder ${library} SOURCE_DIR)
+        get_target_property(sources ${library} SOURCES)
+        get_target_property(definitions ${library} COMPILE_DEFINITIONS)
+        get_target_property(libraries ${library} LINK_LIBRARIES)
+        list(TRANSFORM sources PREPEND ${folder}/)
+        target_sources(${target} PRIVATE ${sources})
+        # What the library's own sources build with: headers, system DLLs.
+        if(libraries)
+            target_link_libraries(${target} PRIVATE ${libraries})
+        endif()
+        if(definitions)
+            set_source_files_properties(${sources} TARGET_DIRECTORY ${target}
+                PROPERTIES COMPILE_DEFINITIONS "${definitions}")
+        endif()
+    endforeach()
+    target_compile_options(${target} PRIVATE -flto)
+    target_link_options(${target} PRIVATE -flto -Wl,--gc-sections -s)
 endfunction()

@@ -38,14 +38,52 @@ std::wstring ServerLine(std::wstring_view shown, const std::wstring& given,
     return std::wstring(shown);
 }
 
-std::wstring WslLine(std::wstring_view line)
+// The folder holding the line's item, in the line's separators; a root
+// (`C:\`, `\\server\share`) holds itself.
+std::wstring ParentLine(std::wstring_view shown)
+{
+    const std::wstring line = ReadAwayPrefix(shown);
+    const CPathParts parts = ReadPath(line);
+    // The root: a drive with its separator; a server and its share; the
+    // separator of a path from the current drive's root.
+    size_t root;
+    if (parts.nKind == CPathParts::DRIVE) {
+        root = line.size() > 2 ? 3 : 2;
+    } else if (parts.nKind == CPathParts::UNC) {
+        root = std::min(line.find_first_of(L"\\/", 2), line.size());
+        root = std::min(line.find_first_of(L"\\/", root + 1), line.size());
+    } else {
+        root = std::min(line.find_first_not_of(L"\\/"), line.size());
+    }
+    // A trailing separator ends the item, not its folder (npos + 1 is 0).
+    const size_t end = std::max(line.find_last_not_of(L"\\/") + 1, root);
+    const size_t last = end > root ? line.find_last_of(L"\\/", end - 1) : line.npos;
+    if (last == line.npos)
+        return line;
+    return line.substr(0, std::max(line.find_last_not_of(L"\\/", last) + 1, root));
+}
+
+// A string literal in C and the languages that took its quoting.
+std::wstring EscapedLine(std::wstring_view shown)
+{
+    std::wstring text = L"\"";
+    for (wchar_t ch : ReadAwayPrefix(shown)) {
+        if (ch == L'\\')
+            text += ch;
+        text += ch;
+    }
+    return text += L'"';
+}
+
+// The line as a Unix-like system on Windows names it: drives as lower-case
+// letters under `mount`, servers after "//", in "/" separators.
+std::wstring PosixLine(std::wstring_view line, const wchar_t* mount)
 {
     const CPathParts parts = ReadPath(line);
     std::wstring_view rest = line.substr(parts.nRest);
     std::wstring text;
     if (parts.nKind == CPathParts::DRIVE) {
-        // WSL mounts drives under their lower-case letters.
-        text = L"/mnt/";
+        text = mount;
         text += static_cast<wchar_t>(rest[0] | (L'a' - L'A'));
         rest.remove_prefix(2);
     } else if (parts.nKind == CPathParts::UNC) {
@@ -135,6 +173,7 @@ std::wstring MakeLine(CopyForm form, std::wstring_view shown, const std::wstring
 {
     switch (form) {
     case CopyForm::QUOTED:
+    case CopyForm::ONE_LINE:
         // Kept exactly, prefix and all: a quoted long path must keep working.
         return L'"' + std::wstring(shown) + L'"';
     case CopyForm::NAMES_ONLY:
@@ -142,9 +181,17 @@ std::wstring MakeLine(CopyForm form, std::wstring_view shown, const std::wstring
     case CopyForm::UNC:
         return ServerLine(shown, given, list, serverNames);
     case CopyForm::WSL:
-        return WslLine(shown);
+        return PosixLine(shown, L"/mnt/");
     case CopyForm::URL:
         return UrlLine(shown);
+    case CopyForm::PARENT_FOLDER:
+        return ParentLine(shown);
+    case CopyForm::ESCAPED:
+        return EscapedLine(shown);
+    case CopyForm::GIT_BASH:
+        return PosixLine(shown, L"/");
+    case CopyForm::CYGWIN:
+        return PosixLine(shown, L"/cygdrive/");
     }
     return std::wstring(shown);
 }
@@ -158,11 +205,12 @@ std::wstring MakeCopyText(CopyForm form, const CPathListModel& list,
     // case and the separator switch never change a length. So a name that
     // holds a line break itself still finds its own line.
     const std::wstring shown = list.GetDisplayText(list.GetCaseMode());
+    const wchar_t* const between = form == CopyForm::ONE_LINE ? L" " : L"\r\n";
     std::wstring text;
     size_t start = 0;
     for (const std::wstring& given : list.GetGivenNames()) {
         if (start > 0)
-            text += L"\r\n";
+            text += between;
         text += MakeLine(form, std::wstring_view(shown).substr(start, given.size()), given, list,
                          serverNames);
         start += given.size() + 2;

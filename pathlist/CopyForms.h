@@ -17,17 +17,23 @@ public:
 
 // The forms a copy can put the list in, for the place it is pasted into:
 // each path in quotes, its last name alone, its server form, its path under
-// WSL, its file URL.
+// WSL, its file URL; the folder holding it, a string literal of it, its path
+// under Git Bash (MSYS2) and under Cygwin; all of them quoted on one line.
 enum class CopyForm
 {
     QUOTED,
     NAMES_ONLY,
     UNC,
     WSL,
-    URL
+    URL,
+    PARENT_FOLDER,
+    ESCAPED,
+    GIT_BASH,
+    CYGWIN,
+    ONE_LINE
 };
 
-// The list as the window shows it, line by line in `form`, lines joined by CR LF, none after the
-// last.
+// The list as the window shows it, line by line in `form`, lines joined by CR LF (by one space
+// for ONE_LINE), none after the last.
 std::wstring MakeCopyText(CopyForm form, const CPathListModel& list,
                           const CServerNames& serverNames);

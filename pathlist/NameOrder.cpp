@@ -3,7 +3,6 @@
 #include "pathlist/PathParts.h"
 
 #include <algorithm>
-#include <numeric>
 #include <string_view>
 
 namespace {
@@ -22,8 +21,7 @@ CSortKey MakeKey(const std::wstring& path, bool folder)
     const CPathParts parts = ReadPath(path);
     // The path the prefix stands for, in "\" alone: a list switched to "/"
     // names the same folders.
-    std::wstring full = parts.nKind == CPathParts::UNC ? L"\\\\" : L"";
-    full += std::wstring_view(path).substr(parts.nRest);
+    std::wstring full = ReadAwayPrefix(path);
     std::replace_if(full.begin(), full.end(), IsSeparator, L'\\');
 
     // A trailing separator ends the name, not the parent (npos + 1 is 0).
@@ -55,9 +53,15 @@ std::vector<size_t> NameOrder(const std::vector<std::wstring>& names, const CNam
     keys.reserve(names.size());
     for (const std::wstring& name : names)
         keys.push_back(MakeKey(name, rules.IsFolder(name)));
-    std::vector<size_t> order(names.size());
-    std::iota(order.begin(), order.end(), size_t{0});
-    std::stable_sort(order.begin(), order.end(),
-                     [&](size_t a, size_t b) { return Precedes(keys[a], keys[b], rules); });
+    // Each item after every earlier one it does not precede, so equal keys
+    // keep their order: at most 99 items, and a fraction of the code of
+    // std::stable_sort, whose buffer would bring the library's exceptions.
+    std::vector<size_t> order;
+    order.reserve(names.size());
+    for (size_t i = 0; i < names.size(); ++i)
+        order.insert(
+            std::upper_bound(order.begin(), order.end(), i,
+                             [&](size_t a, size_t b) { return Precedes(keys[a], keys[b], rules); }),
+            i);
     return order;
 }

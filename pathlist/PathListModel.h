@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pathlist/CodePage.h"
+#include "pathlist/NameOrder.h"
 #include "pathlist/PathIntake.h"
 #include "pathlist/PathList.h"
 
@@ -19,9 +20,14 @@ public:
     CPathListModel(const CCodePage& codePage, const CUnicodeCase& unicodeCase);
 
     // Takes every item of the intake into both lists, which start over as
-    // given. More than MAX_DROP_COUNT items are refused: false, nothing
-    // fetched, nothing changed.
+    // given, in the order given. More than MAX_DROP_COUNT items are refused:
+    // false, nothing fetched, nothing changed.
     bool Take(CPathIntake& intake);
+    // Shows both lists in the order of a folder sorted by name, or back in
+    // the order given; their separators and letter case stay.
+    void SortByName(const CNameOrderRules& rules);
+    void RestoreGivenOrder();
+    bool IsInNameOrder() const { return m_bNameOrder; }
     void ToggleSlashes()
     {
         m_exactPaths.ToggleSlashes();
@@ -53,11 +59,23 @@ public:
     SlashMode GetSlashMode() const { return m_exactPaths.GetSlashMode(); }
     CaseMode GetCaseMode() const { return m_exactPaths.GetCaseMode(); }
     bool IsEmpty() const { return m_exactPaths.GetPaths().empty(); }
-    // The exact names as they were given, before any switch of separators.
-    const std::vector<std::wstring>& GetGivenNames() const { return m_givenNames; }
+    // The exact names as they were given, before any switch of separators,
+    // item by item in the order shown.
+    const std::vector<std::wstring>& GetGivenNames() const { return m_shownNames; }
 
 private:
+    std::vector<size_t> GivenOrder() const;
+    // Both lists afresh, item i being given item order[i]; both modes as at
+    // the start.
+    void Arrange(const std::vector<size_t>& order);
+    // The same, in the modes of the moment.
+    void Rearrange(const std::vector<size_t>& order);
+
     CWidePathList m_exactPaths;
     CPathList m_ansiPaths;
-    std::vector<std::wstring> m_givenNames;
+    // The intake's names in the order given, and the exact ones as shown.
+    std::vector<std::wstring> m_exactNames;
+    std::vector<std::string> m_ansiNames;
+    std::vector<std::wstring> m_shownNames;
+    bool m_bNameOrder = false;
 };

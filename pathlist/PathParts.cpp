@@ -36,3 +36,11 @@ CPathParts ReadPath(std::wstring_view line)
         return {CPathParts::UNC, 2};
     return {CPathParts::OTHER, 0};
 }
+
+std::wstring ReadAwayPrefix(std::wstring_view line)
+{
+    // A server's two leading separators are kept, whichever the prefix had.
+    const CPathParts parts = ReadPath(line);
+    std::wstring path(line.substr(0, parts.nKind == CPathParts::UNC ? 2 : 0));
+    return path += line.substr(parts.nRest);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 // Both count wherever a path is read: the separator switch may have turned
@@ -32,3 +33,7 @@ struct CPathParts
 };
 
 CPathParts ReadPath(std::wstring_view line);
+
+// The path a line stands for, in the line's own separators: `\\?\C:\x` is
+// `C:\x`, `\\?\UNC\server\share` is `\\server\share`; any other line as it is.
+std::wstring ReadAwayPrefix(std::wstring_view line);

@@ -29,8 +29,8 @@
 #define IDC_PATHS 1003
 #define IDC_COUNT 1015
 
-// The path box's menu and the keys: the class library's own commands, and
-// one copy command per form, in the order of the forms.
+// The path box's menu and the keys: the class library's own commands, one
+// copy command per form, in the order of the forms, and the name order.
 #define ID_EDIT_PASTE 0xE125
 #define ID_EDIT_SELECT_ALL 0xE12A
 #define ID_COPY_QUOTED 32771
@@ -38,6 +38,12 @@
 #define ID_COPY_UNC 32773
 #define ID_COPY_WSL 32774
 #define ID_COPY_URL 32775
+#define ID_COPY_PARENT 32776
+#define ID_COPY_ESCAPED 32777
+#define ID_COPY_GIT_BASH 32778
+#define ID_COPY_CYGWIN 32779
+#define ID_COPY_ONE_LINE 32780
+#define ID_SORT_BY_NAME 32781
 
 // Info dialog
 #define IDC_INFO_TEXT 1008

@@ -3,10 +3,11 @@
 # the drop tool, runs Vexlo.exe under Wine (Japanese locale) on a private
 # headless X server, drops sample files on it as a Linux file manager would,
 # presses its buttons with the mouse, opens the path box's menu with a
-# right-click and writes screenshots/*.png; then the window after a drop and
-# the info dialog again at 144 and 192 DPI (150 % and 200 % scaling), as
-# *-144dpi.png and *-192dpi.png. The window after a drop and its open menu go
-# to docs/ too, small, for the README.
+# right-click and its submenu with its access key, and writes
+# screenshots/*.png; then the window after a drop and the info dialog again at
+# 144 and 192 DPI (150 % and 200 % scaling), as *-144dpi.png and
+# *-192dpi.png. The window after a drop and its open menu go to docs/ too,
+# small, for the README.
 # A bare X server has no window manager, so the pictures have no caption bars.
 set -eu
 cd "$(dirname "$0")/.."
@@ -142,13 +143,14 @@ right_click_paths() {
     xdotool mousemove --window "$dialog" $((70 * WIDTH / 183)) $((50 * HEIGHT / 101)) click 3
 }
 
-# popup_menu: the id of the open popup menu, once up: the one other window
-# of Vexlo's process on the screen.
+# popup_menu [MENU...]: the id of an open popup menu, once up: a window of
+# Vexlo's process on the screen other than the dialog and the MENUs named.
 popup_menu() {
     local w pid
     pid=$(xdotool getwindowpid "$dialog")
+    printf '%s\n' "$dialog" "$@" >"$work/known"
     for _ in $(seq 100); do
-        w=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -vx "$dialog" | head -1) || true
+        w=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -vxFf "$work/known" | head -1) || true
         [ -n "$w" ] && echo "$w" && return
         sleep 0.1
     done
@@ -206,11 +208,14 @@ shot 2-dropped "$dialog"
 publish 2-dropped main-window.png
 
 # The path box's own menu; 貼り付け is greyed, as no files are on the clipboard.
+# Its access key opens the submenu of other forms, which the picture shows too.
 right_click_paths
 menu=$(popup_menu)
-shot 2-dropped-menu "$dialog" "$menu"
+xdotool key o
+submenu=$(popup_menu "$menu")
+shot 2-dropped-menu "$dialog" "$menu" "$submenu"
 publish 2-dropped-menu paths-menu.png
-xdotool key Escape
+xdotool key Escape Escape
 for tries in $(seq 51); do
     xwininfo -id "$menu" 2>/dev/null | grep -q IsViewable || break
     [ "$tries" -eq 51 ] && warn "the menu stayed open"

@@ -2,6 +2,7 @@
 // name, the box shows what the ANSI list always showed; the program's texts
 // read as written on any system; its title survives a file name with a "\"
 // byte inside a character.
+#include "afx/LoadString.h"
 #include "afx/WinApp.h"
 #include "app/SystemUnicodeCase.h"
 #include "pathlist/CrtCodePage.h"
@@ -109,8 +110,7 @@ TEST_F(AnyCodePageTest, ButtonsMessagesAndNamesReadAsWritten)
         EXPECT_EQ(GetItemWideText(hDlg, IDC_PATHS), L"C:\\ソフト\\한글é.txt");
         Click(hDlg, IDC_COPYALL);
         ASSERT_EQ(m_boxes.Seen().size(), 1u);
-        EXPECT_EQ(m_boxes.Seen()[0].strText,
-                  L"現在のクリップボードの情報は消滅します。\r\nよろしいですか？");
+        EXPECT_EQ(m_boxes.Seen()[0].strText, AfxLoadString(IDS_CONFIRM_COPY));
     }});
 }
 

@@ -1,10 +1,13 @@
 // Every way files reach the main window besides a plain drop: pasted from the
 // clipboard, dropped while a question is open, dropped from a program of
 // lower integrity than an elevated window.
+#include "afx/LoadString.h"
+#include "afx/Wnd.h"
 #include "app/DropHandle.h"
 #include "app/UnicodeIntake.h"
 #include "res/resource.h"
 #include "tests/support/Ansi.h"
+#include "tests/support/BeepCounter.h"
 #include "tests/support/Clipboard.h"
 #include "tests/support/ClipboardHolder.h"
 #include "tests/support/DropFiles.h"
@@ -20,12 +23,6 @@
 #include <vector>
 
 namespace {
-using WidePaths = std::vector<std::wstring>;
-
-const std::wstring TOO_MANY = L"99個以上のファイルを扱う事はできません。";
-const std::wstring CLIPBOARD_BUSY =
-    L"クリップボードが他のプログラムに使われているため、コピーできませんでした。";
-
 class FileIntakeTest : public PathListDlgFixture
 {
 };
@@ -88,15 +85,12 @@ TEST_F(FileIntakeTest, CtrlVPastesCopiedFilesWhicheverControlHasTheFocus)
                  Click(hDlg, IDC_SLASH);
                  ::SendMessageW(hDlg, WM_NEXTDLGCTL,
                                 reinterpret_cast<WPARAM>(::GetDlgItem(hDlg, paste.nFocus)), TRUE);
-                 HoldControl(true);
+                 HoldCtrlKey(true);
                  PostKey('V');
              },
              [&](HWND hDlg) {
-                 HoldControl(false);
-                 std::wstring strPasted;
-                 for (const auto& path : paste.paths)
-                     strPasted += (strPasted.empty() ? L"" : L"\r\n") + path;
-                 EXPECT_EQ(GetItemWideText(hDlg, IDC_PATHS), strPasted);
+                 HoldCtrlKey(false);
+                 EXPECT_EQ(GetItemWideText(hDlg, IDC_PATHS), Join(paste.paths));
                  EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), std::to_string(paste.paths.size()));
                  EXPECT_TRUE(::IsClipboardFormatAvailable(CF_HDROP)) << "the clipboard kept them";
                  // Both modes started again: the first presses give upper case and "/".
@@ -122,7 +116,7 @@ TEST_F(FileIntakeTest, PasteOfTooManyOrNoFilesOrFromABusyClipboardChangesNothing
         WriteClipboardFiles(MakeDrop(Paths(100, "C:\\x")));
         Paste(hDlg);
         ASSERT_EQ(m_boxes.Seen().size(), 1u);
-        EXPECT_EQ(m_boxes.Seen()[0].strText, TOO_MANY);
+        EXPECT_EQ(m_boxes.Seen()[0].strText, AfxLoadString(IDS_TOO_MANY));
 
         WriteClipboardText("C:\\just\\text");
         Paste(hDlg);
@@ -134,7 +128,7 @@ TEST_F(FileIntakeTest, PasteOfTooManyOrNoFilesOrFromABusyClipboardChangesNothing
         ASSERT_TRUE(holder.IsHolding());
         Paste(hDlg);
         ASSERT_EQ(m_boxes.Seen().size(), 2u);
-        EXPECT_EQ(m_boxes.Seen()[1].strText, CLIPBOARD_BUSY);
+        EXPECT_EQ(m_boxes.Seen()[1].strText, AfxLoadString(IDS_CLIPBOARD_BUSY));
         EXPECT_EQ(beeps.Beeps(), 1);
 
         EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), "C:\\Kept");
@@ -178,7 +172,7 @@ TEST_F(FileIntakeTest, DropsAreLetThroughToTheWindowWhenElevated)
     g_pfnGetProcAddress = RealOf<decltype(g_pfnGetProcAddress)>(lookUp);
     Run({[&](HWND hDlg) {
         ASSERT_EQ(g_filterCalls.size(), 3u);
-        const UINT messages[] = {WM_DROPFILES, WM_COPYDATA, 0x0049 /* WM_COPYGLOBALDATA */};
+        const UINT messages[] = {WM_DROPFILES, WM_COPYDATA, WM_COPYGLOBALDATA};
         for (size_t i = 0; i < 3; ++i) {
             EXPECT_EQ(g_filterCalls[i].hWnd, hDlg);
             EXPECT_EQ(g_filterCalls[i].message, messages[i]);
@@ -195,15 +189,15 @@ TEST(UnicodeIntakeTest, GivesTheAnsiNamesADropOfTheSameFilesGives)
     class CNames : public CUnicodeIntake
     {
     public:
-        explicit CNames(const std::vector<std::wstring>& names) : m_names(names) {}
+        explicit CNames(const WidePaths& names) : m_names(names) {}
         unsigned GetCount() const override { return unsigned(m_names.size()); }
         std::wstring_view GetExactName(unsigned i) override { return m_names[i]; }
 
     private:
-        const std::vector<std::wstring>& m_names;
+        const WidePaths& m_names;
     };
-    const std::vector<std::wstring> names = {L"C:\\ソフト\\表.txt", L"C:\\café\\한글 😀",
-                                             L"C:\\" + std::wstring(300, L'ソ')};
+    const WidePaths names = {L"C:\\ソフト\\表.txt", L"C:\\café\\한글 😀",
+                             L"C:\\" + std::wstring(300, L'ソ')};
     const HDROP hDrop = MakeDrop(names);
     CDropIntake dropped(hDrop);
     CNames named(names);

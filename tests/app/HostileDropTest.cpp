@@ -1,8 +1,10 @@
 // Drops no shell makes on a good day, and a clipboard another program holds
 // or cannot take the text: the dialog neither crashes nor hangs, says what
 // failed and loses nothing it shows.
+#include "afx/LoadString.h"
 #include "res/resource.h"
 #include "tests/support/Ansi.h"
+#include "tests/support/BeepCounter.h"
 #include "tests/support/Clipboard.h"
 #include "tests/support/ClipboardHolder.h"
 #include "tests/support/DropFiles.h"
@@ -27,8 +29,6 @@
 #include <vector>
 
 namespace {
-using WidePaths = std::vector<std::wstring>;
-
 // The longest path Windows knows, in characters.
 constexpr size_t LONGEST_PATH = 32767;
 
@@ -105,7 +105,7 @@ TEST_F(HostileDropTest, HundredThousandItemsAreRefusedAtOnceWithoutOnePathFetche
         EXPECT_TRUE(IsReleased(hSmall));
         EXPECT_TRUE(IsReleased(hHuge));
         ASSERT_EQ(m_boxes.Seen().size(), 2u);
-        EXPECT_EQ(m_boxes.Seen()[1].strText, L"99個以上のファイルを扱う事はできません。");
+        EXPECT_EQ(m_boxes.Seen()[1].strText, AfxLoadString(IDS_TOO_MANY));
         EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), "C:\\KEPT\\ONE\r\nC:\\KEPT\\TWO");
         EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "2");
         Click(hDlg, IDC_CASE); // on to lower case: the mode was kept
@@ -153,12 +153,10 @@ TEST_F(HostileDropTest, NamesOutsideTheCodePageAreShownAndCopiedExactly)
 {
     const WidePaths names = {L"C:\\한글\\파일.txt", L"C:\\café\\résumé.doc", L"C:\\絵文字\\😀.png",
                              L"C:\\ソフト\\Ωμέγα한é😀end.TXT"};
-    std::wstring exact;
+    const std::wstring exact = Join(names);
     Paths ansi;
-    for (const auto& name : names) {
-        exact += (exact.empty() ? L"" : L"\r\n") + name;
+    for (const auto& name : names)
         ansi.push_back(Ansi(name));
-    }
     EXPECT_EQ(ansi[0], "C:\\??\\??.txt");
     EXPECT_EQ(ansi[1], "C:\\cafe\\resume.doc");
     EXPECT_EQ(ansi[2], "C:\\" + Ansi(L"絵文字") + "\\??.png");
@@ -267,9 +265,7 @@ TEST_F(HostileDropTest, ClipboardHeldByAnotherProgramDelaysTheCopyOrIsReported)
             Click(hDlg, IDC_COPYALL);
             std::printf("copy with the clipboard held: %.1f ms\n", MillisecondsSince(start));
             ASSERT_EQ(m_boxes.Seen().size(), 2u) << "the confirmation, then the report";
-            EXPECT_EQ(
-                m_boxes.Seen()[1].strText,
-                L"クリップボードが他のプログラムに使われているため、コピーできませんでした。");
+            EXPECT_EQ(m_boxes.Seen()[1].strText, AfxLoadString(IDS_CLIPBOARD_BUSY));
             EXPECT_FALSE(m_boxes.Seen()[1].bHasCancel);
             EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), Join(paths));
             EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "2");
@@ -375,7 +371,7 @@ TEST_F(HostileDropTest, CopyThatTheClipboardCannotTakeIsReported)
                 Click(hDlg, IDC_COPYALL);
             }
             ASSERT_FALSE(m_boxes.Seen().empty());
-            EXPECT_EQ(m_boxes.Seen().back().strText, L"クリップボードにコピーできませんでした。")
+            EXPECT_EQ(m_boxes.Seen().back().strText, AfxLoadString(IDS_COPY_FAILED))
                 << failure.pszFunction;
             EXPECT_FALSE(m_boxes.Seen().back().bHasCancel);
             EXPECT_EQ(ReadClipboardText(), failure.strLeft) << failure.pszFunction;

@@ -1,5 +1,6 @@
 #include "app/InfoDlg.h"
 
+#include "afx/LoadString.h"
 #include "res/resource.h"
 #include "tests/support/Ansi.h"
 #include "tests/support/ModalRun.h"
@@ -10,34 +11,16 @@
 #include <vector>
 
 namespace {
-const std::wstring INFO_TEXT =
-    L"Vexloは、ドラッグ&ドロップされたファイルやフォルダのパスを収得するプログラムです。\r\n"
-    L"------------------------------------------------\r\n"
-    L"機能説明\r\n"
-    L"------------------------------------------------\r\n"
-    L"【全てコピー】：収得したパスを、全てクリップボードへコピーします。\r\n"
-    L"【[\\]-[/]変換】：ディレクトリー記号を'\\'と'/'のどちらかに変更します。\r\n"
-    L"【文字変換】：パスの表現を大・小文字・両者混合のいずれかに変更します。";
-
-// clang-format off
-const std::vector<std::wstring> HIDDEN_LINES = {
-    L"HP= http://example.com/oskenbrat/",
-    L"うぉっ！？なんだこん畜生！！",
-    L"この秘密の文章を見つけやがるとは",
-    L"たいした奴だ！！",
-    L"お前のようなすばらしい人材を",
-    L"我が社は求めている！！",
-    L"さぁ！いますぐこの上のアドレスに",
-    L"アクセスだ！！",
-};
-// clang-format on
-
-std::wstring JoinLines(const std::vector<std::wstring>& lines)
+// The hidden text's lines in the ANSI code page, as its string resource has them.
+std::vector<std::string> HiddenLines()
 {
-    std::wstring joined;
-    for (const auto& line : lines)
-        joined += (joined.empty() ? L"" : L"\r\n") + line;
-    return joined;
+    const std::string strText = Ansi(AfxLoadString(IDS_INFO_HIDDEN));
+    std::vector<std::string> lines;
+    size_t nStart = 0;
+    for (size_t nEnd; (nEnd = strText.find("\r\n", nStart)) != std::string::npos; nStart = nEnd + 2)
+        lines.push_back(strText.substr(nStart, nEnd - nStart));
+    lines.push_back(strText.substr(nStart));
+    return lines;
 }
 
 int FirstVisibleLine(HWND hBox)
@@ -66,10 +49,12 @@ void ExpectOnlyLineInView(HWND hBox, int n)
     // The box draws whole lines only, inside its formatting rectangle.
     RECT rcFormat;
     ::SendMessageA(hBox, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rcFormat));
+    const std::vector<std::string> lines = HiddenLines();
+    ASSERT_LT(n, static_cast<int>(lines.size()));
     EXPECT_EQ(FirstVisibleLine(hBox), n);
-    EXPECT_EQ(LineText(hBox, n), Ansi(HIDDEN_LINES[n]));
+    EXPECT_EQ(LineText(hBox, n), lines[n]);
     EXPECT_EQ(LineTop(hBox, n), rcFormat.top);
-    if (n + 1 < static_cast<int>(HIDDEN_LINES.size())) {
+    if (n + 1 < static_cast<int>(lines.size())) {
         EXPECT_GE(LineTop(hBox, n + 1), rcFormat.bottom) << "line " << n + 1 << " shows too";
     }
 }
@@ -117,8 +102,8 @@ TEST_F(InfoDlgTest, OpensCentredWithExitFocusedAndBothTextsInTheAnsiCodePage)
 {
     Run({[](HWND hDlg) {
         const std::string strText = GetItemText(hDlg, IDC_INFO_TEXT);
-        EXPECT_EQ(strText, Ansi(INFO_TEXT));
-        EXPECT_EQ(GetItemText(hDlg, IDC_INFO_HIDDEN), Ansi(JoinLines(HIDDEN_LINES)));
+        EXPECT_EQ(strText, Ansi(AfxLoadString(IDS_INFO_TEXT)));
+        EXPECT_EQ(GetItemText(hDlg, IDC_INFO_HIDDEN), Ansi(AfxLoadString(IDS_INFO_HIDDEN)));
         // Double-byte characters whose second byte is "\" (能, 表), and a
         // real "\" in brackets.
         EXPECT_NE(strText.find("\x8b\x40\x94\x5c\x90\xe0\x96\xbe"), std::string::npos);

@@ -11,6 +11,7 @@
 #include "tests/support/ImportPatch.h"
 #include "tests/support/ModalRun.h"
 #include "tests/support/PathListDlgFixture.h"
+#include "tests/support/Paths.h"
 
 #include <gtest/gtest.h>
 
@@ -20,8 +21,6 @@
 #include <vector>
 
 namespace {
-using WidePaths = std::vector<std::wstring>;
-
 BOOL(WINAPI* g_pfnOpenProcessToken)(HANDLE, DWORD, PHANDLE);
 BOOL WINAPI OpenUnelevatedToken(HANDLE hProcess, DWORD dwAccess, PHANDLE phToken)
 {
@@ -100,7 +99,7 @@ TEST_F(OleDropTest, TheDropTargetTakesFilesAsADropDoesAndNeverMoves)
     ::GetModuleFileNameW(NULL, szFile, MAX_PATH);
     ::GetSystemDirectoryW(szFolder, MAX_PATH);
     const WidePaths listed = {szFile, szFolder}, dropped = {L"C:\\ドロップ"};
-    const std::wstring strListed = listed[0] + L"\r\n" + listed[1], strBefore = L"C:\\before";
+    const std::wstring strListed = Join(listed), strBefore = L"C:\\before";
     // The lists without the end of the last one.
     const auto cut = [](HGLOBAL h) {
         return ::GlobalReAlloc(h, ::GlobalSize(h) - 2, GMEM_MOVEABLE);

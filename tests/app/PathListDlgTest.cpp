@@ -1,3 +1,4 @@
+#include "afx/LoadString.h"
 #include "afx/WinApp.h"
 #include "res/resource.h"
 #include "tests/support/Ansi.h"
@@ -20,9 +21,6 @@ class PathListDlgTest : public PathListDlgFixture
 
 // ソフト in code page 932: ソ's second byte is "\" (0x5C).
 const std::string SOFT = "\x83\x5c\x83\x74\x83\x67";
-
-// The confirmation, in the ANSI code page, as the user reads it.
-const std::wstring CONFIRM_COPY = L"現在のクリップボードの情報は消滅します。\r\nよろしいですか？";
 
 TEST_F(PathListDlgTest, OpensCentredReadyForDropsWithCopyAllFocused)
 {
@@ -136,7 +134,7 @@ TEST_F(PathListDlgTest, ConfirmedCopyPutsTheShownTextOnTheClipboardAllSelectedEn
 
         ASSERT_EQ(m_boxes.Seen().size(), 1u);
         const CMessageBoxSeen& box = m_boxes.Seen()[0];
-        EXPECT_EQ(box.strText, CONFIRM_COPY);
+        EXPECT_EQ(box.strText, AfxLoadString(IDS_CONFIRM_COPY));
         EXPECT_EQ(box.strCaption, AfxGetApp()->m_strAppName);
         EXPECT_TRUE(box.bHasOk);
         EXPECT_TRUE(box.bHasCancel);
@@ -197,7 +195,7 @@ TEST_F(PathListDlgTest, DropOfMoreThan99IsRefusedAndChangesNothing)
         const HDROP hDrop = Drop(hDlg, Paths(100, "C:\\x"));
         ASSERT_EQ(m_boxes.Seen().size(), 1u);
         const CMessageBoxSeen& box = m_boxes.Seen()[0];
-        EXPECT_EQ(box.strText, L"99個以上のファイルを扱う事はできません。");
+        EXPECT_EQ(box.strText, AfxLoadString(IDS_TOO_MANY));
         EXPECT_EQ(box.strCaption, AfxGetApp()->m_strAppName);
         EXPECT_TRUE(box.bHasOk);
         EXPECT_FALSE(box.bHasCancel);

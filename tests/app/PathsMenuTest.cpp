@@ -2,10 +2,12 @@
 // on the clipboard.
 #include "res/resource.h"
 #include "tests/support/Ansi.h"
+#include "tests/support/BeepCounter.h"
 #include "tests/support/Clipboard.h"
 #include "tests/support/DropFiles.h"
 #include "tests/support/IdLists.h"
 #include "tests/support/ImportPatch.h"
+#include "tests/support/MenuWatcher.h"
 #include "tests/support/MessageBoxAnswerer.h"
 #include "tests/support/ModalRun.h"
 #include "tests/support/PathListDlgFixture.h"
@@ -22,81 +24,30 @@ class PathsMenuTest : public PathListDlgFixture
 {
 };
 
-// An item of a popup menu as it showed: its text (empty for a separator) and
-// whether it was greyed.
-struct CMenuItemSeen
-{
-    std::wstring strText;
-    bool bGrayed;
-    bool operator==(const CMenuItemSeen& other) const
-    {
-        return strText == other.strText && bGrayed == other.bGrayed;
-    }
-    friend void PrintTo(const CMenuItemSeen& item, std::ostream* pOut)
-    {
-        *pOut << (item.bGrayed ? "greyed " : "") << ::testing::PrintToString(item.strText);
-    }
-};
-
-// While it lives, watches from inside the menu's own loop for a popup menu
-// of this thread: records its items once it opens, then posts it nChar (an
-// item's access key) or, for 0, Esc.
-class CMenuWatcher
-{
-public:
-    explicit CMenuWatcher(wchar_t nChar) : m_nChar(nChar), m_nTimer(::SetTimer(NULL, 0, 20, OnTick))
-    {
-        s_pWatcher = this;
-    }
-    ~CMenuWatcher()
-    {
-        ::KillTimer(NULL, m_nTimer);
-        s_pWatcher = nullptr;
-    }
-    CMenuWatcher(const CMenuWatcher&) = delete;
-    CMenuWatcher& operator=(const CMenuWatcher&) = delete;
-
-    const std::vector<CMenuItemSeen>& Seen() const { return m_seen; }
-
-private:
-    static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD)
-    {
-        const HWND hMenuWnd = ::FindWindowW(L"#32768", NULL);
-        if (!s_pWatcher || !s_pWatcher->m_seen.empty() || !hMenuWnd || !::IsWindowVisible(hMenuWnd))
-            return;
-        const auto hMenu = reinterpret_cast<HMENU>(::SendMessageW(hMenuWnd, MN_GETHMENU, 0, 0));
-        for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i) {
-            wchar_t szText[64] = {};
-            ::GetMenuStringW(hMenu, i, szText, 64, MF_BYPOSITION);
-            const UINT nState = ::GetMenuState(hMenu, i, MF_BYPOSITION);
-            s_pWatcher->m_seen.push_back(
-                {szText, !(nState & MF_SEPARATOR) && (nState & MF_GRAYED)});
-        }
-        if (s_pWatcher->m_nChar)
-            ::PostMessageW(hMenuWnd, WM_CHAR, s_pWatcher->m_nChar, 0);
-        else
-            ::PostMessageW(hMenuWnd, WM_KEYDOWN, VK_ESCAPE, 0);
-    }
-
-    static inline CMenuWatcher* s_pWatcher = nullptr;
-    wchar_t m_nChar;
-    std::vector<CMenuItemSeen> m_seen;
-    UINT_PTR m_nTimer;
-};
-
-// The menu's items in order, with the copies and the paste greyed or not.
-std::vector<CMenuItemSeen> MenuItems(bool bCopiesGrayed, bool bPasteGrayed)
+// The menu's items in order, with what needs a list (copies and the name
+// order) and the paste greyed or not.
+std::vector<CMenuItemSeen> MenuItems(bool bEmpty, bool bPasteGrayed)
 {
     return {{L"全てコピー(&C)", false},
-            {L"引用符付きでコピー(&Q)", bCopiesGrayed},
-            {L"名前だけコピー(&N)", bCopiesGrayed},
-            {L"UNCパスでコピー(&U)", bCopiesGrayed},
-            {L"WSLパスでコピー(&W)", bCopiesGrayed},
-            {L"URLでコピー(&L)", bCopiesGrayed},
+            {L"引用符付きでコピー(&Q)\tCtrl+Shift+C", bEmpty},
+            {L"名前だけコピー(&N)", bEmpty},
+            {L"UNCパスでコピー(&U)", bEmpty},
+            {L"WSLパスでコピー(&W)", bEmpty},
+            {L"URLでコピー(&L)", bEmpty},
+            {L"その他の形式でコピー(&O)",
+             bEmpty,
+             false,
+             {{L"親フォルダのパス(&F)", bEmpty},
+              {L"エスケープ付き(&E)", bEmpty},
+              {L"Git Bash・MSYS2(&G)", bEmpty},
+              {L"Cygwin(&Y)", bEmpty},
+              {L"1行にまとめて(&J)", bEmpty}}},
             {L"", false},
             {L"貼り付け(&P)", bPasteGrayed},
             {L"", false},
-            {L"すべて選択(&A)", false}};
+            {L"すべて選択(&A)", false},
+            {L"", false},
+            {L"名前順に並べ替え(&S)", bEmpty}};
 }
 
 // A right-click opens the box's menu in place of the edit control's, and
@@ -165,7 +116,7 @@ HMODULE WINAPI RecordingLoadLibraryEx(LPCWSTR lpszFile, HANDLE hFile, DWORD dwFl
 // and the network DLL comes from the system folder, only once asked for.
 TEST_F(PathsMenuTest, EachFormCopiesTheShownListAsItsReaderNeedsIt)
 {
-    const std::vector<std::wstring> paths = {L"C:\\a b\\表.txt", L"\\\\server\\share\\dir"};
+    const WidePaths paths = {L"C:\\a b\\表.txt", L"\\\\server\\share\\dir"};
     const struct
     {
         UINT nID;
@@ -176,6 +127,11 @@ TEST_F(PathsMenuTest, EachFormCopiesTheShownListAsItsReaderNeedsIt)
         {ID_COPY_UNC, L"C:\\a b\\表.txt\r\n\\\\server\\share\\dir"},
         {ID_COPY_WSL, L"/mnt/c/a b/表.txt\r\n//server/share/dir"},
         {ID_COPY_URL, L"file:///C:/a%20b/%E8%A1%A8.txt\r\nfile://server/share/dir"},
+        {ID_COPY_PARENT, L"C:\\a b\r\n\\\\server\\share"},
+        {ID_COPY_ESCAPED, L"\"C:\\\\a b\\\\表.txt\"\r\n\"\\\\\\\\server\\\\share\\\\dir\""},
+        {ID_COPY_GIT_BASH, L"/c/a b/表.txt\r\n//server/share/dir"},
+        {ID_COPY_CYGWIN, L"/cygdrive/c/a b/表.txt\r\n//server/share/dir"},
+        {ID_COPY_ONE_LINE, LR"("C:\a b\表.txt" "\\server\share\dir")"},
     };
     g_loaded.clear();
     CImportPatch loads("kernel32.dll", "LoadLibraryExW",
@@ -211,5 +167,67 @@ TEST_F(PathsMenuTest, EachFormCopiesTheShownListAsItsReaderNeedsIt)
         EXPECT_EQ(ReadClipboardUnicodeText(), forms[std::size(forms) - 1].strCopied)
             << "a cancelled copy changed the clipboard";
     }});
+}
+
+// Ctrl+Shift+C, whichever control has the focus, copies the quoted form
+// after the question; with no list it only beeps. Ctrl+C in the box still
+// copies its selection.
+TEST_F(PathsMenuTest, CtrlShiftCCopiesTheQuotedListWhicheverControlHasTheFocus)
+{
+    CBeepCounter beeps;
+    const auto focus = [](HWND hDlg, int nID) {
+        ::SendMessageW(hDlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(hDlg, nID)),
+                       TRUE);
+    };
+    Run({[&](HWND) {
+             HoldCtrlKey(true, true);
+             PostKey('C');
+         },
+         [&](HWND hDlg) {
+             EXPECT_EQ(beeps.Beeps(), 1);
+             Drop(hDlg, Paths{"C:\\a b\\c.txt", "D:\\d"});
+             focus(hDlg, IDC_PATHS);
+             ::SendDlgItemMessageW(hDlg, IDC_PATHS, EM_SETSEL, 0, 4);
+             HoldCtrlKey(true);
+             PostKey('C');
+         },
+         [&](HWND hDlg) {
+             EXPECT_EQ(ReadClipboardUnicodeText(), L"C:\\a");
+             focus(hDlg, IDC_INFO);
+             HoldCtrlKey(true, true);
+             PostKey('C');
+         },
+         [&](HWND) {
+             HoldCtrlKey(false);
+             EXPECT_EQ(m_boxes.Seen().size(), 1u) << "the copy question";
+             EXPECT_EQ(ReadClipboardUnicodeText(), L"\"C:\\a b\\c.txt\"\r\n\"D:\\d\"");
+         }});
+}
+
+// By the menu, the list in name order (by folder, folders first, then by
+// name as the shell compares them), checked; chosen again, as given.
+TEST_F(PathsMenuTest, NameOrderByTheMenuAndBack)
+{
+    // A real folder for the file system to tell; the files need not be there.
+    const WidePaths given = {L"C:\\windows\\a10.txt", L"C:\\windows\\system32",
+                             L"C:\\windows\\B.txt", L"C:\\windows\\a2.txt"};
+    const auto choose = [](HWND hDlg) {
+        CMenuWatcher menu(L's');
+        const HWND hBox = ::GetDlgItem(hDlg, IDC_PATHS);
+        ::SendMessageW(hBox, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hBox), -1);
+        return !menu.Seen().empty() && menu.Seen().back().bChecked;
+    };
+    Run({[&](HWND hDlg) {
+             Drop(hDlg, given);
+             EXPECT_FALSE(choose(hDlg));
+         },
+         [&](HWND hDlg) {
+             EXPECT_EQ(GetItemWideText(hDlg, IDC_PATHS),
+                       Join(WidePaths{given[1], given[3], given[0], given[2]}));
+             EXPECT_TRUE(choose(hDlg));
+         },
+         [&](HWND hDlg) {
+             EXPECT_EQ(GetItemWideText(hDlg, IDC_PATHS), Join(given));
+         }});
 }
 } // namespace

@@ -335,6 +335,24 @@ TEST(ResourceTest, StringsAreJapaneseAndExact)
     EXPECT_EQ(load(IDS_TOO_MANY), L"99個以上のファイルを扱う事はできません。");
     EXPECT_EQ(load(IDS_CLIPBOARD_BUSY),
               L"クリップボードが他のプログラムに使われているため、コピーできませんでした。");
+    EXPECT_EQ(load(IDS_COPY_FAILED), L"クリップボードにコピーできませんでした。");
+    EXPECT_EQ(
+        load(IDS_INFO_TEXT),
+        L"Vexloは、ドラッグ&ドロップされたファイルやフォルダのパスを収得するプログラムです。\r\n"
+        L"------------------------------------------------\r\n"
+        L"機能説明\r\n"
+        L"------------------------------------------------\r\n"
+        L"【全てコピー】：収得したパスを、全てクリップボードへコピーします。\r\n"
+        L"【[\\]-[/]変換】：ディレクトリー記号を'\\'と'/'のどちらかに変更します。\r\n"
+        L"【文字変換】：パスの表現を大・小文字・両者混合のいずれかに変更します。");
+    EXPECT_EQ(load(IDS_INFO_HIDDEN), L"HP= http://example.com/oskenbrat/\r\n"
+                                     L"うぉっ！？なんだこん畜生！！\r\n"
+                                     L"この秘密の文章を見つけやがるとは\r\n"
+                                     L"たいした奴だ！！\r\n"
+                                     L"お前のようなすばらしい人材を\r\n"
+                                     L"我が社は求めている！！\r\n"
+                                     L"さぁ！いますぐこの上のアドレスに\r\n"
+                                     L"アクセスだ！！");
 }
 
 TEST(ResourceTest, ImagesHaveTheirSizes)

@@ -213,7 +213,7 @@ TEST(SoakTest, TenThousandDropsLeaveMemoryAndObjectsFlatAndReleaseEveryDrop)
     CCrtCodePage codePage;
     CSystemUnicodeCase unicodeCase;
     CPathListDlg dlg(codePage, unicodeCase);
-    AfxGetApp()->m_pMainWnd = &dlg;
+    const CMainWndScope mainWnd(&dlg);
     CSoak soak;
     CResourceUse warm = {}, half = {}, end = {};
     const auto start = std::chrono::steady_clock::now();
@@ -233,7 +233,6 @@ TEST(SoakTest, TenThousandDropsLeaveMemoryAndObjectsFlatAndReleaseEveryDrop)
         });
     }
     RunModal(dlg, std::move(steps));
-    AfxGetApp()->m_pMainWnd = nullptr;
     const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
 
     const CGrowth privateBytes = Growth(&CResourceUse::nPrivateBytes, warm, half, end);

@@ -69,8 +69,9 @@ void ExpectCopies(CopyForm form, const std::vector<CFormCase>& rows)
 
 TEST(CopyFormsTest, EmptyListGivesEmptyTextInEveryForm)
 {
-    for (CopyForm form :
-         {CopyForm::QUOTED, CopyForm::NAMES_ONLY, CopyForm::UNC, CopyForm::WSL, CopyForm::URL}) {
+    for (CopyForm form : {CopyForm::QUOTED, CopyForm::NAMES_ONLY, CopyForm::UNC, CopyForm::WSL,
+                          CopyForm::URL, CopyForm::PARENT_FOLDER, CopyForm::ESCAPED,
+                          CopyForm::GIT_BASH, CopyForm::CYGWIN, CopyForm::ONE_LINE}) {
         CFakeServerNames serverNames;
         EXPECT_EQ(Copy(form, {{}, FORWARD, UPPER, L""}, serverNames), L"");
         EXPECT_TRUE(serverNames.m_asked.empty());
@@ -177,6 +178,55 @@ TEST(CopyFormsTest, UrlEncodesAllButUnreservedCharactersAsUtf8)
              STORED,
              L"file:///C:/a\r\nfile://srv/sh/a"},
         });
+}
+
+TEST(CopyFormsTest, ParentFolderHoldsEachItemAndARootItself)
+{
+    ExpectCopies(CopyForm::PARENT_FOLDER,
+                 {
+                     {{LR"(C:\d\a b)", LR"(C:\d\s\)", LR"(C:\x)", LR"(C:\)"},
+                      GIVEN,
+                      STORED,
+                      L"C:\\d\r\nC:\\d\r\nC:\\\r\nC:\\"},
+                     {{LR"(\\s\sh\d)", LR"(\\s\sh)", LR"(\\?\UNC\s\sh\)"},
+                      GIVEN,
+                      UPPER,
+                      L"\\\\S\\SH\r\n\\\\S\\SH\r\n\\\\S\\SH\\"},
+                     {{LR"(\\?\C:\D\f)", L"C:\\😀\\表"}, FORWARD, LOWER, L"c:/d\r\nc:/😀"},
+                 });
+}
+
+TEST(CopyFormsTest, EscapedDoublesEveryBackslashInQuotes)
+{
+    ExpectCopies(CopyForm::ESCAPED,
+                 {
+                     {{LR"(C:\dir\a b.txt)"}, GIVEN, STORED, LR"("C:\\dir\\a b.txt")"},
+                     {{LR"(C:\)"}, GIVEN, UPPER, LR"("C:\\")"},
+                     {{LR"(\\?\UNC\Srv\Sh\)"}, GIVEN, LOWER, LR"("\\\\srv\\sh\\")"},
+                     {{LR"(\\?\C:\表\😀)"}, FORWARD, STORED, LR"("C:/表/😀")"},
+                 });
+}
+
+// Git Bash and Cygwin as WSL, under their own mounts.
+TEST(CopyFormsTest, GitBashAndCygwinMountDrivesInLowerCase)
+{
+    const std::vector<std::wstring> paths = {LR"(C:\dir\a b.txt)", LR"(D:\)", LR"(\\?\E:\X\)",
+                                             LR"(\\server\share\dir)", LR"(\\?\UNC\S\表\😀)"};
+    ExpectCopies(CopyForm::GIT_BASH,
+                 {{paths, FORWARD, UPPER,
+                   L"/c/DIR/A B.TXT\r\n/d/\r\n/e/X/\r\n//SERVER/SHARE/DIR\r\n//S/表/😀"}});
+    ExpectCopies(CopyForm::CYGWIN,
+                 {{paths, GIVEN, LOWER,
+                   L"/cygdrive/c/dir/a b.txt\r\n/cygdrive/d/\r\n/cygdrive/e/x/\r\n//server/share/"
+                   L"dir\r\n//s/表/😀"}});
+}
+
+TEST(CopyFormsTest, OneLineJoinsTheQuotedLinesBySpaces)
+{
+    ExpectCopies(CopyForm::ONE_LINE, {{{L"C:\\dir\\a b.txt", LR"(\\?\C:\x)", LR"(\\s\sh\)", L"😀"},
+                                       FORWARD,
+                                       UPPER,
+                                       LR"("C:/DIR/A B.TXT" "//?/C:/X" "//S/SH/" "😀")"}});
 }
 
 } // namespace

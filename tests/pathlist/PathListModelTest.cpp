@@ -20,7 +20,9 @@ enum Act
     TAKE,
     REFUSE, // an intake of 100 items
     SLASH,
-    CASE
+    CASE,
+    SORT,
+    RESTORE
 };
 
 struct CStep
@@ -29,10 +31,23 @@ struct CStep
     std::wstring exact;
     std::string ansi;
     const wchar_t* count;
+    bool bNameOrder = false;
+};
+
+// Paths in reverse code-unit order; no folders.
+class CReverseOrder : public CNameOrderRules
+{
+public:
+    int Compare(const std::wstring& a, const std::wstring& b) const override
+    {
+        return b.compare(a);
+    }
+    bool IsFolder(const std::wstring&) const override { return false; }
 };
 
 // Both lists, driven as the window drives them, show the same list in every
-// step: taken, refused, switched and cycled together.
+// step: taken, refused, switched, cycled and reordered together, and the
+// given names follow the order shown.
 TEST(PathListModelTest, KeepsBothListsInStep)
 {
     const CCp932CodePage codePage;
@@ -53,9 +68,16 @@ TEST(PathListModelTest, KeepsBothListsInStep)
         // Refused: both lists keep what they show, modes and all.
         {REFUSE, L"c:/ソフト/mixed.txt\r\nd:/表", "c:/" + SOFT_932 + "/mixed.txt\r\nd:/" + HYOU_932,
          L"2"},
+        // Reordered from the names as given, in the modes of the moment.
+        {SORT, L"d:/表\r\nc:/ソフト/mixed.txt",
+         "d:/" + HYOU_932 + "\r\nc:/" + SOFT_932 + "/mixed.txt", L"2", true},
+        {RESTORE, L"c:/ソフト/mixed.txt\r\nd:/表",
+         "c:/" + SOFT_932 + "/mixed.txt\r\nd:/" + HYOU_932, L"2"},
         {CASE, L"C:/ソフト/Mixed.Txt\r\nD:/表", "C:/" + SOFT_932 + "/Mixed.Txt\r\nD:/" + HYOU_932,
          L"2"},
-        // Taken: both start over as given.
+        {SORT, L"D:/表\r\nC:/ソフト/Mixed.Txt",
+         "D:/" + HYOU_932 + "\r\nC:/" + SOFT_932 + "/Mixed.Txt", L"2", true},
+        // Taken: both start over as given, in the order given.
         {TAKE, L"C:\\ソフト\\Mixed.Txt\r\nD:\\表",
          "C:\\" + SOFT_932 + "\\Mixed.Txt\r\nD:\\" + HYOU_932, L"2"},
     };
@@ -70,14 +92,21 @@ TEST(PathListModelTest, KeepsBothListsInStep)
             EXPECT_EQ(intake.m_nFetched, 0) << "a refused intake is fetched from";
         } else if (step.act == SLASH) {
             model.ToggleSlashes();
-        } else {
+        } else if (step.act == CASE) {
             model.CycleCase();
+        } else if (step.act == SORT) {
+            model.SortByName(CReverseOrder());
+        } else {
+            model.RestoreGivenOrder();
         }
         EXPECT_EQ(model.GetDisplayText(model.GetCaseMode()), step.exact) << "step " << i;
         EXPECT_EQ(model.GetAnsiDisplayText(model.GetCaseMode()), step.ansi) << "step " << i;
         EXPECT_STREQ(model.GetCountText(), step.count) << "step " << i;
-        // The names as given, whatever the separators shown.
-        EXPECT_EQ(model.GetGivenNames(), exact) << "step " << i;
+        // The names as given, whatever the separators shown, in the order shown.
+        EXPECT_EQ(model.IsInNameOrder(), step.bNameOrder) << "step " << i;
+        EXPECT_EQ(model.GetGivenNames(),
+                  step.bNameOrder ? std::vector(exact.rbegin(), exact.rend()) : exact)
+            << "step " << i;
     }
 }
 

@@ -30,19 +30,3 @@ template <class F> F RealOf(const CImportPatch& patch)
 {
     return reinterpret_cast<F>(patch.Real());
 }
-
-// While it lives, counts the program's system beeps, which it keeps silent.
-class CBeepCounter
-{
-public:
-    CBeepCounter() { s_nBeeps = 0; }
-
-    bool IsCounting() const { return m_patch.IsPatched(); }
-    int Beeps() const { return s_nBeeps; }
-
-private:
-    static BOOL WINAPI CountBeep(UINT) { return ++s_nBeeps, TRUE; }
-
-    static inline int s_nBeeps = 0;
-    CImportPatch m_patch{"user32.dll", "MessageBeep", reinterpret_cast<void*>(CountBeep)};
-};

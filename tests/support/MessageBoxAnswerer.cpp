@@ -1,18 +1,13 @@
 #include "tests/support/MessageBoxAnswerer.h"
 
+#include "afx/Wnd.h"
+
 namespace {
 // The controls of a message box, as Windows and Wine number them.
 constexpr int MSGBOX_IDTEXT = 0xFFFF;
 constexpr int MSGBOX_IDICON = 0x0440;
 
 CMessageBoxAnswerer* g_pAnswerer = nullptr;
-
-std::wstring WindowText(HWND hWnd)
-{
-    std::wstring strText(::GetWindowTextLengthW(hWnd), L'\0');
-    strText.resize(::GetWindowTextW(hWnd, strText.data(), strText.size() + 1));
-    return strText;
-}
 
 bool IsShownButton(HWND hBox, int nID)
 {
@@ -48,10 +43,12 @@ void CMessageBoxAnswerer::OnActivate(HWND hWnd)
     if (!::GetDlgItem(hWnd, MSGBOX_IDTEXT) || !::GetDlgItem(hWnd, MSGBOX_IDICON) ||
         !m_answered.insert(hWnd).second)
         return;
+    std::wstring strText, strCaption;
+    CWnd(::GetDlgItem(hWnd, MSGBOX_IDTEXT)).GetWindowText(strText);
+    CWnd(hWnd).GetWindowText(strCaption);
     const HWND hOwner = ::GetWindow(hWnd, GW_OWNER);
     m_seen.push_back(
-        {WindowText(::GetDlgItem(hWnd, MSGBOX_IDTEXT)), WindowText(hWnd), IsShownButton(hWnd, IDOK),
-         IsShownButton(hWnd, IDCANCEL),
+        {strText, strCaption, IsShownButton(hWnd, IDOK), IsShownButton(hWnd, IDCANCEL),
          reinterpret_cast<HICON>(::SendDlgItemMessageA(hWnd, MSGBOX_IDICON, STM_GETICON, 0, 0)),
          hOwner, hOwner && ::IsWindowEnabled(hOwner)});
     if (m_whileOpen)

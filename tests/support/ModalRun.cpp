@@ -121,6 +121,8 @@ bool RunModalOver(HWND hOwner, const std::function<void()>& open, std::vector<St
 
 std::string GetItemText(HWND hDlg, int nID)
 {
+    // Through the A function: the system's conversion, which is what a
+    // program of the ANSI code page reads, not one of the test's own.
     const HWND hItem = ::GetDlgItem(hDlg, nID);
     std::string strText(::GetWindowTextLengthA(hItem), '\0');
     strText.resize(::GetWindowTextA(hItem, &strText[0], strText.size() + 1));
@@ -129,9 +131,8 @@ std::string GetItemText(HWND hDlg, int nID)
 
 std::wstring GetItemWideText(HWND hDlg, int nID)
 {
-    const HWND hItem = ::GetDlgItem(hDlg, nID);
-    std::wstring strText(::GetWindowTextLengthW(hItem), L'\0');
-    strText.resize(::GetWindowTextW(hItem, strText.data(), strText.size() + 1));
+    std::wstring strText;
+    CWnd(::GetDlgItem(hDlg, nID)).GetWindowText(strText);
     return strText;
 }
 
@@ -147,12 +148,13 @@ void PostKey(UINT nVirtKey)
     ::PostMessageA(hFocus, WM_KEYUP, nVirtKey, 0xC0000001);
 }
 
-void HoldControl(bool bDown)
+void HoldCtrlKey(bool bDown, bool bShift)
 {
     // Posted keys change no key state: the thread's own is set instead.
     BYTE keys[256];
     ::GetKeyboardState(keys);
     keys[VK_CONTROL] = bDown ? 0x80 : 0;
+    keys[VK_SHIFT] = bDown && bShift ? 0x80 : 0;
     ::SetKeyboardState(keys);
 }
 

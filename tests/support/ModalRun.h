@@ -31,8 +31,8 @@ std::wstring GetItemWideText(HWND hDlg, int nID);
 void Click(HWND hDlg, int nID);
 // Posts a key press to the focused window, as the keyboard would.
 void PostKey(UINT nVirtKey);
-// Holds Ctrl down, or lets it go, for the keys posted meanwhile.
-void HoldControl(bool bDown);
+// Holds Ctrl (and Shift) down, or lets them go, for the keys posted meanwhile.
+void HoldCtrlKey(bool bDown, bool bShift = false);
 
 // The user's acts as whole steps, for tests that only end a dialog one way or
 // another: a key press, a button's click, the caption's close box.

@@ -6,8 +6,6 @@
 INT_PTR PathListDlgFixture::Run(std::vector<Step> steps)
 {
     CPathListDlg dlg(m_codePage, m_unicodeCase);
-    AfxGetApp()->m_pMainWnd = &dlg;
-    const INT_PTR nResult = RunModal(dlg, std::move(steps));
-    AfxGetApp()->m_pMainWnd = nullptr;
-    return nResult;
+    const CMainWndScope mainWnd(&dlg);
+    return RunModal(dlg, std::move(steps));
 }

@@ -104,7 +104,7 @@ int main(int argc, char* argv[])
     CCrtCodePage codePage;
     CSystemUnicodeCase unicodeCase;
     CPathListDlg dlg(codePage, unicodeCase);
-    AfxGetApp()->m_pMainWnd = &dlg;
+    const CMainWndScope mainWnd(&dlg);
     CBench bench{dlg, nRuns, {}, false, {}, 0};
     if (nChars) {
         bench.paths[0] = MakeLongPaths(".xlsx", nChars);
