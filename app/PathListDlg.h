@@ -10,6 +10,9 @@
 
 #include <shellapi.h>
 
+#include <string>
+#include <vector>
+
 // The main window: lists the paths of the files and folders dropped on it or
 // pasted, their number, and converts and copies the list on its buttons and
 // its path box's menu.
@@ -18,6 +21,10 @@ class CPathListDlg : public CDialog
 public:
     // The rules of the two lists: the ANSI code page's, and Unicode letter case.
     CPathListDlg(const CCodePage& codePage, const CUnicodeCase& unicodeCase, CWnd* pParent = NULL);
+
+    // The command line's arguments, names of files and folders: taken as one
+    // intake once the window shows.
+    void SetArguments(std::vector<std::wstring> arguments) { m_arguments = std::move(arguments); }
 
 protected:
     BOOL OnInitDialog() override;
@@ -36,6 +43,7 @@ protected:
     void OnCopyForm(UINT nID);
     void OnSelectAll();
     void OnSortByName();
+    LRESULT OnTakeArguments(WPARAM, LPARAM);
 
     DECLARE_MESSAGE_MAP()
 
@@ -55,6 +63,7 @@ private:
     static void ReportCopy(ClipboardWrite result);
 
     CPathListModel m_paths;
+    std::vector<std::wstring> m_arguments;
     CSystemServerNames m_serverNames;
     CSystemNameOrder m_nameOrder;
     HICON m_hIcon;
