@@ -1,6 +1,7 @@
 #include "afx/WinApp.h"
 
 #include "afx/LoadString.h"
+#include "afx/SystemLibrary.h"
 
 #include <mbctype.h>
 #include <shellapi.h>
@@ -32,9 +33,8 @@ using SetDefaultDllDirectoriesProc = BOOL(WINAPI*)(DWORD);
 // update; without it, the current folder at least is taken out.
 void RestrictDllSearch()
 {
-    const auto pfnSetDefaultDllDirectories =
-        reinterpret_cast<SetDefaultDllDirectoriesProc>(reinterpret_cast<void*>(
-            ::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+    const auto pfnSetDefaultDllDirectories = AfxGetProcAddress<SetDefaultDllDirectoriesProc>(
+        ::GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
     if (!pfnSetDefaultDllDirectories || !pfnSetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32))
         ::SetDllDirectoryW(L"");
 }

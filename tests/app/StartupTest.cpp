@@ -3,6 +3,7 @@
 #include "afx/LoadString.h"
 #include "res/resource.h"
 #include "tests/support/ImportPatch.h"
+#include "tests/support/Paths.h"
 #include "tests/support/TestApp.h"
 
 #include <windows.h>
@@ -118,8 +119,7 @@ TEST(CommandLineTest, ListsEachNameFullAndLongOnceTheWindowShows)
     } CASES[] = {
         {L"\"" + file + L"\" \"長いファイル名 1.txt\" " + shortFile +
              L" \"..\\Vexlo コマンドライン\\.\\無い名前.txt\"",
-         file + L"\r\n" + file + L"\r\n" + file + L"\r\n" + folder + L"\\無い名前.txt", L"4",
-         IDS_CONFIRM_COPY},
+         Join(WidePaths{file, file, file, folder + L"\\無い名前.txt"}), L"4", IDS_CONFIRM_COPY},
         {hundred, L"", L"0", IDS_TOO_MANY},
         {L"", L"", L"0", IDS_CONFIRM_COPY},
     };
