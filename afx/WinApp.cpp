@@ -4,7 +4,6 @@
 #include "afx/SystemLibrary.h"
 
 #include <mbctype.h>
-#include <shellapi.h>
 
 namespace {
 CWinApp* g_pApp = nullptr;
@@ -81,18 +80,6 @@ int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT)
     const std::wstring strPrompt = AfxLoadString(nIDPrompt);
     return ::MessageBoxW(AfxGetModalOwner(), strPrompt.c_str(), AfxGetApp()->m_strAppName.c_str(),
                          nType);
-}
-
-std::vector<std::wstring> AfxGetCommandLineArguments()
-{
-    int nArgs = 0;
-    LPWSTR* ppszArgs = ::CommandLineToArgvW(::GetCommandLineW(), &nArgs);
-    if (!ppszArgs)
-        return {};
-    // The first is the program's own name.
-    std::vector<std::wstring> arguments(ppszArgs + 1, ppszArgs + nArgs);
-    ::LocalFree(ppszArgs);
-    return arguments;
 }
 
 int AfxWinMain(HINSTANCE, HINSTANCE, LPSTR, int)

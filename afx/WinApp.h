@@ -3,7 +3,6 @@
 #include "afx/Wnd.h"
 
 #include <string>
-#include <vector>
 
 // The one application object. Making it is the framework's start-up: the
 // runtime's multibyte routines switch to the ANSI code page before anything
@@ -52,10 +51,6 @@ HWND AfxGetModalOwner();
 // application's title, modal over the main window; a box that names no icon
 // gets the warning icon. There is no help content, so nIDHelp goes unused.
 int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
-
-// The arguments after the program's name on its command line, as the shell
-// splits it (CommandLineToArgvW), in UTF-16 whatever the ANSI code page.
-std::vector<std::wstring> AfxGetCommandLineArguments();
 
 // The start-up: restricts where the process looks for the DLLs it loads to
 // the system folder, then runs the application's InitInstance.

@@ -14,7 +14,7 @@ BOOL CPathListApp::InitInstance()
     const CSystemUnicodeCase unicodeCase;
     CPathListDlg dlg(codePage, unicodeCase);
     // What Send To, a drop on the program's icon or a shortcut names.
-    dlg.SetArguments(AfxGetCommandLineArguments());
+    dlg.SetCommandLine(::GetCommandLineW());
     const CMainWndScope mainWnd(&dlg);
     dlg.DoModal();
     // The main window is gone: no message loop to run, the process ends.

@@ -65,7 +65,7 @@ BOOL CPathListDlg::OnInitDialog()
     DragAcceptFiles(TRUE);
     m_pathsBox.SubclassDlgItem(IDC_PATHS, this);
     m_pictures.Show(m_hWnd, CDialogPictures::WindowDpi(m_hWnd));
-    if (!m_arguments.empty())
+    if (m_lpszCommandLine)
         PostMessage(WM_TAKE_ARGUMENTS);
     return TRUE;
 }
@@ -139,8 +139,10 @@ void CPathListDlg::OnPaste()
 // The window is up: the list, or message 105, shows over it.
 LRESULT CPathListDlg::OnTakeArguments(WPARAM, LPARAM)
 {
-    CCommandLineIntake intake(m_arguments);
-    ShowIntake(TakeFiles(intake));
+    CCommandLineIntake intake(m_lpszCommandLine);
+    // Without arguments, the window stays as every start leaves it.
+    if (intake.GetCount())
+        ShowIntake(TakeFiles(intake));
     return 0;
 }
 

@@ -10,9 +10,6 @@
 
 #include <shellapi.h>
 
-#include <string>
-#include <vector>
-
 // The main window: lists the paths of the files and folders dropped on it or
 // pasted, their number, and converts and copies the list on its buttons and
 // its path box's menu.
@@ -22,9 +19,9 @@ public:
     // The rules of the two lists: the ANSI code page's, and Unicode letter case.
     CPathListDlg(const CCodePage& codePage, const CUnicodeCase& unicodeCase, CWnd* pParent = NULL);
 
-    // The command line's arguments, names of files and folders: taken as one
-    // intake once the window shows.
-    void SetArguments(std::vector<std::wstring> arguments) { m_arguments = std::move(arguments); }
+    // The command line, whose arguments, names of files and folders, the
+    // window takes as one intake once it shows.
+    void SetCommandLine(LPCWSTR lpszCommandLine) { m_lpszCommandLine = lpszCommandLine; }
 
 protected:
     BOOL OnInitDialog() override;
@@ -63,7 +60,7 @@ private:
     static void ReportCopy(ClipboardWrite result);
 
     CPathListModel m_paths;
-    std::vector<std::wstring> m_arguments;
+    LPCWSTR m_lpszCommandLine = NULL;
     CSystemServerNames m_serverNames;
     CSystemNameOrder m_nameOrder;
     HICON m_hIcon;
