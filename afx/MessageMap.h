@@ -78,6 +78,13 @@ template <auto pfn> LRESULT AfxSig_vwR(CWnd& wnd, WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
+// A message of the program's own (WM_APP and above): its parameters as they
+// came, the handler's result returned.
+template <auto pfn> LRESULT AfxSig_lwl(CWnd& wnd, WPARAM wParam, LPARAM lParam)
+{
+    return (AfxHandlerTarget<pfn>(wnd).*pfn)(wParam, lParam);
+}
+
 // clang-format off
 #define DECLARE_MESSAGE_MAP()                                                                      \
 protected:                                                                                         \
@@ -104,6 +111,7 @@ protected:                                                                      
 #define ON_WM_DESTROY() {WM_DESTROY, 0, 0, 0, &AfxSig_vv<&ThisClass::OnDestroy>},
 #define ON_WM_DPICHANGED() {WM_DPICHANGED, 0, 0, 0, &AfxSig_vwR<&ThisClass::OnDpiChanged>},
 #define ON_WM_CONTEXTMENU() {WM_CONTEXTMENU, 0, 0, 0, &AfxSig_vWp<&ThisClass::OnContextMenu>},
+#define ON_MESSAGE(message, memberFxn) {(message), 0, 0, 0, &AfxSig_lwl<&ThisClass::memberFxn>},
 // A command: code 0, as a button's click (BN_CLICKED), a menu item and Esc's
 // IDCANCEL have; an accelerator's command counts as one too.
 #define ON_COMMAND(id, memberFxn) {WM_COMMAND, 0, (id), (id), &AfxSig_vv<&ThisClass::memberFxn>},

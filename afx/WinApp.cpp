@@ -1,6 +1,7 @@
 #include "afx/WinApp.h"
 
 #include "afx/LoadString.h"
+#include "afx/SystemLibrary.h"
 
 #include <mbctype.h>
 
@@ -20,6 +21,21 @@ std::wstring ExecutableTitle()
     const size_t nDot = strPath.rfind(L'.');
     const size_t nEnd = nDot == std::wstring::npos || nDot < nStart ? strPath.size() : nDot;
     return strPath.substr(nStart, nEnd - nStart);
+}
+
+using SetDefaultDllDirectoriesProc = BOOL(WINAPI*)(DWORD);
+
+// The DLLs the process loads at run time (the themed controls', and those
+// the system loads for it) are looked for in the system folder alone: a
+// program unpacked into a Downloads folder would otherwise load a planted
+// file of the same name from there. Windows 8 and later, Vista and 7 with an
+// update; without it, the current folder at least is taken out.
+void RestrictDllSearch()
+{
+    const auto pfnSetDefaultDllDirectories = AfxGetProcAddress<SetDefaultDllDirectoriesProc>(
+        ::GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
+    if (!pfnSetDefaultDllDirectories || !pfnSetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32))
+        ::SetDllDirectoryW(L"");
 }
 } // namespace
 
@@ -68,6 +84,8 @@ int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT)
 
 int AfxWinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
+    // Before any window, whose making loads DLLs.
+    RestrictDllSearch();
     // The program runs its main window modally inside InitInstance, which
     // returns FALSE when it ends: there is nothing left to run, and the
     // process ends with the framework's code, 0.

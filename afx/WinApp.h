@@ -52,4 +52,6 @@ HWND AfxGetModalOwner();
 // gets the warning icon. There is no help content, so nIDHelp goes unused.
 int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
 
+// The start-up: restricts where the process looks for the DLLs it loads to
+// the system folder, then runs the application's InitInstance.
 int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow);

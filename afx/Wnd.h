@@ -34,6 +34,10 @@ public:
     {
         return ::SendMessageW(m_hWnd, message, wParam, lParam);
     }
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
+    {
+        return ::PostMessageW(m_hWnd, message, wParam, lParam);
+    }
     // Also when the program runs elevated: see Wnd.cpp.
     void DragAcceptFiles(BOOL bAccept = TRUE);
     // Makes control nID of pParent this object's window: its messages go

@@ -15,6 +15,8 @@ BOOL CPathListApp::InitInstance()
     // For the window's drop target, from before the window until after it.
     const COleInit ole;
     CPathListDlg dlg(codePage, unicodeCase);
+    // What Send To, a drop on the program's icon or a shortcut names.
+    dlg.SetCommandLine(::GetCommandLineW());
     const CMainWndScope mainWnd(&dlg);
     dlg.DoModal();
     // The main window is gone: no message loop to run, the process ends.

@@ -3,6 +3,7 @@
 #include "afx/Clipboard.h"
 #include "afx/PaintDC.h"
 #include "afx/WinApp.h"
+#include "app/CommandLineIntake.h"
 #include "app/DropHandle.h"
 #include "app/IdListIntake.h"
 #include "app/InfoDlg.h"
@@ -19,6 +20,10 @@ constexpr CopyForm COPY_FORMS[] = {CopyForm::QUOTED,  CopyForm::NAMES_ONLY, Copy
                                    CopyForm::ESCAPED, CopyForm::GIT_BASH,   CopyForm::CYGWIN,
                                    CopyForm::ONE_LINE};
 static_assert(ID_COPY_ONE_LINE - ID_COPY_QUOTED + 1 == std::size(COPY_FORMS));
+
+// Posted to itself as the window opens: the command line's names are taken
+// once it shows.
+constexpr UINT WM_TAKE_ARGUMENTS = WM_APP;
 } // namespace
 
 // clang-format off
@@ -37,6 +42,7 @@ BEGIN_MESSAGE_MAP(CPathListDlg, CDialog)
     ON_COMMAND_RANGE(ID_COPY_QUOTED, ID_COPY_ONE_LINE, OnCopyForm)
     ON_COMMAND(ID_EDIT_SELECT_ALL, OnSelectAll)
     ON_COMMAND(ID_SORT_BY_NAME, OnSortByName)
+    ON_MESSAGE(WM_TAKE_ARGUMENTS, OnTakeArguments)
 END_MESSAGE_MAP()
 // clang-format on
 
@@ -65,6 +71,8 @@ BOOL CPathListDlg::OnInitDialog()
     m_dropTarget.Register(this);
     m_pathsBox.SubclassDlgItem(IDC_PATHS, this);
     m_pictures.Show(m_hWnd, CDialogPictures::WindowDpi(m_hWnd));
+    if (m_lpszCommandLine)
+        PostMessage(WM_TAKE_ARGUMENTS);
     return TRUE;
 }
 
@@ -147,6 +155,16 @@ void CPathListDlg::OnPaste()
     if (intake == INTAKE_NONE)
         ::MessageBeep(MB_OK);
     ShowIntake(intake);
+}
+
+// The window is up: the list, or message 105, shows over it.
+LRESULT CPathListDlg::OnTakeArguments(WPARAM, LPARAM)
+{
+    CCommandLineIntake intake(m_lpszCommandLine);
+    // Without arguments, the window stays as every start leaves it.
+    if (intake.GetCount())
+        ShowIntake(TakeFiles(intake));
+    return 0;
 }
 
 template <class Source> CPathListDlg::Intake CPathListDlg::TakeFilesOf(Source& source)

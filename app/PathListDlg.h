@@ -20,6 +20,10 @@ public:
     // The rules of the two lists: the ANSI code page's, and Unicode letter case.
     CPathListDlg(const CCodePage& codePage, const CUnicodeCase& unicodeCase, CWnd* pParent = NULL);
 
+    // The command line, whose arguments, names of files and folders, the
+    // window takes as one intake once it shows.
+    void SetCommandLine(LPCWSTR lpszCommandLine) { m_lpszCommandLine = lpszCommandLine; }
+
 protected:
     BOOL OnInitDialog() override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
@@ -39,6 +43,7 @@ protected:
     void OnCopyForm(UINT nID);
     void OnSelectAll();
     void OnSortByName();
+    LRESULT OnTakeArguments(WPARAM, LPARAM);
 
     DECLARE_MESSAGE_MAP()
 
@@ -62,6 +67,7 @@ private:
     static void ReportCopy(ClipboardWrite result);
 
     CPathListModel m_paths;
+    LPCWSTR m_lpszCommandLine = NULL;
     CSystemServerNames m_serverNames;
     CSystemNameOrder m_nameOrder;
     HICON m_hIcon;

@@ -7,7 +7,12 @@
 # and registers none. binutils 2.36 and later set NX and ASLR by default;
 # naming them keeps them with an older ld. tests/app checks the flags in
 # Vexlo.exe.
+# Functions with arrays or addresses of locals also check a guard value on
+# return (GCC's stack protector: libssp, linked statically, which seeds the
+# guard with CryptGenRandom from ADVAPI32).
 if(WIN32 AND NOT MSVC)
+    add_compile_options(-fstack-protector-strong)
+    add_link_options(-fstack-protector-strong)
     add_link_options(LINKER:--nxcompat LINKER:--dynamicbase LINKER:--tsaware)
     if(CMAKE_SIZEOF_VOID_P EQUAL 8)
         add_link_options(LINKER:--high-entropy-va)

@@ -1,7 +1,8 @@
 # cmake -D OBJDUMP=... -D PROGRAM=... -D FLAGS=NX_COMPAT,... -P CheckHardening.cmake
 # Fails unless PROGRAM's DllCharacteristics include every flag listed (as
 # objdump names them) and, as a dynamic base is worth nothing without them, it
-# keeps its base relocations.
+# keeps its base relocations, and unless its code checks a stack guard: the
+# stack protector's failure report is linked in only when code calls it.
 include(${CMAKE_CURRENT_LIST_DIR}/ProgramFile.cmake)
 string(REPLACE "," ";" FLAGS "${FLAGS}")
 # The value's line, then one indented line per flag set.
@@ -20,4 +21,8 @@ set(relocations_size "${CMAKE_MATCH_1}")
 if(dump MATCHES "relocations stripped" OR NOT relocations_size MATCHES "[1-9a-fA-F]")
     message(FATAL_ERROR "${PROGRAM} has no base relocations: Windows cannot move it")
 endif()
-message(STATUS "${PROGRAM} has ${FLAGS} and base relocations")
+file(STRINGS ${PROGRAM} smashing LIMIT_COUNT 1 REGEX "stack smashing detected")
+if(NOT smashing)
+    message(FATAL_ERROR "${PROGRAM} has no stack protector")
+endif()
+message(STATUS "${PROGRAM} has ${FLAGS}, base relocations and the stack protector")

@@ -423,7 +423,7 @@ TEST(ResourceTest, IconLoadsAt48PixelsWithItsDrawnColours)
         EXPECT_EQ(pixels[spot.y * 48 + spot.x], spot.argb) << "at " << spot.x << "," << spot.y;
 }
 
-TEST(ResourceTest, ManifestIsWellFormedAndAsksForThemedControlsAsInvokerAndPerMonitorDpi)
+TEST(ResourceTest, ManifestIsWellFormedAndAsksForThemedControlsAsInvokerPerMonitorDpiAndLongPaths)
 {
     const HMODULE hModule = ResourceModule();
     const HRSRC hResource = ::FindResourceW(hModule, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
@@ -483,18 +483,25 @@ TEST(ResourceTest, ManifestIsWellFormedAndAsksForThemedControlsAsInvokerAndPerMo
                            "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}", // 10 and 11
                        }));
 
-    const std::vector<CXmlElement> awareness = named("dpiAwareness");
-    ASSERT_EQ(awareness.size(), 1u);
-    EXPECT_EQ(awareness[0].strText, "PerMonitorV2, PerMonitor");
-    EXPECT_EQ(attribute(awareness[0], "xmlns"),
-              "http://schemas.microsoft.com/SMI/2016/WindowsSettings");
-    EXPECT_EQ(awareness[0].strParent, "windowsSettings");
-    const std::vector<CXmlElement> aware = named("dpiAware");
-    ASSERT_EQ(aware.size(), 1u);
-    EXPECT_EQ(aware[0].strText, "true/pm");
-    EXPECT_EQ(attribute(aware[0], "xmlns"),
-              "http://schemas.microsoft.com/SMI/2005/WindowsSettings");
-    EXPECT_EQ(aware[0].strParent, "windowsSettings");
+    // The window's settings, each once, in the namespace Windows reads it in.
+    const struct
+    {
+        const char* pszName;
+        const char* pszText;
+        const char* pszNamespace;
+    } SETTINGS[] = {
+        {"dpiAwareness", "PerMonitorV2, PerMonitor",
+         "http://schemas.microsoft.com/SMI/2016/WindowsSettings"},
+        {"dpiAware", "true/pm", "http://schemas.microsoft.com/SMI/2005/WindowsSettings"},
+        {"longPathAware", "true", "http://schemas.microsoft.com/SMI/2016/WindowsSettings"},
+    };
+    for (const auto& setting : SETTINGS) {
+        const std::vector<CXmlElement> found = named(setting.pszName);
+        ASSERT_EQ(found.size(), 1u) << setting.pszName;
+        EXPECT_EQ(found[0].strText, setting.pszText);
+        EXPECT_EQ(attribute(found[0], "xmlns"), setting.pszNamespace) << setting.pszName;
+        EXPECT_EQ(found[0].strParent, "windowsSettings") << setting.pszName;
+    }
 }
 
 TEST(ResourceTest, VersionResourceDescribesTheProgram)

@@ -1,12 +1,10 @@
-#include "afx/WinApp.h"
+#include "tests/support/TestApp.h"
 
-// A test program is an application like the program: its one application
-// object selects the ANSI code page at start-up and titles message boxes
-// after the executable. The tests run instead of InitInstance.
-class CTestApp : public CWinApp
+BOOL CTestApp::InitInstance()
 {
-public:
-    BOOL InitInstance() override { return FALSE; }
-};
+    if (m_initInstance)
+        m_initInstance();
+    return FALSE;
+}
 
 CTestApp theTestApp;

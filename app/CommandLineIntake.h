@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/UnicodeIntake.h"
+
+#include <windows.h>
+
+#include <string>
+
+// The files and folders named on the command line: by Send To, a drop on the
+// program's icon or a shortcut to it. Every argument after the program's name
+// is a name, never an option. Each is made a full path (a relative name is
+// relative to the current folder) and its short 8.3 components long where the
+// file exists, as the user sees it: programs and the shell hand on short
+// names for paths past 259 characters. A name that does not exist is listed
+// as made full. Whole, however long.
+class CCommandLineIntake : public CUnicodeIntake
+{
+public:
+    // Split as the shell splits it (CommandLineToArgvW).
+    explicit CCommandLineIntake(LPCWSTR lpszCommandLine);
+    ~CCommandLineIntake() override;
+    CCommandLineIntake(const CCommandLineIntake&) = delete;
+    CCommandLineIntake& operator=(const CCommandLineIntake&) = delete;
+
+    unsigned GetCount() const override;
+    std::wstring_view GetExactName(unsigned index) override;
+
+private:
+    int m_nArgs = 0;
+    LPWSTR* m_ppszArgs;
+    std::wstring m_strFullName;
+    std::wstring m_strLongName;
+};
