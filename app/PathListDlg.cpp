@@ -24,6 +24,10 @@ static_assert(ID_COPY_ONE_LINE - ID_COPY_QUOTED + 1 == std::size(COPY_FORMS));
 // Posted to itself as the window opens: the command line's names are taken
 // once it shows.
 constexpr UINT WM_TAKE_ARGUMENTS = WM_APP;
+// Posted by a drop through OLE that was refused for too many items: its
+// message opens once the drop has returned, so that the drag's source is not
+// kept waiting while it is open.
+constexpr UINT WM_REPORT_TOO_MANY = WM_APP + 1;
 } // namespace
 
 // clang-format off
@@ -43,6 +47,7 @@ BEGIN_MESSAGE_MAP(CPathListDlg, CDialog)
     ON_COMMAND(ID_EDIT_SELECT_ALL, OnSelectAll)
     ON_COMMAND(ID_SORT_BY_NAME, OnSortByName)
     ON_MESSAGE(WM_TAKE_ARGUMENTS, OnTakeArguments)
+    ON_MESSAGE(WM_REPORT_TOO_MANY, OnReportTooMany)
 END_MESSAGE_MAP()
 // clang-format on
 
@@ -129,8 +134,11 @@ BOOL CPathListDlg::OnDropData(IDataObject* pDataObject)
     {
         COleDataObject data(pDataObject);
         intake = TakeFilesOf(data);
-    } // the data released before any box opens
-    ShowIntake(intake);
+    }
+    if (intake == INTAKE_TOO_MANY)
+        PostMessage(WM_REPORT_TOO_MANY);
+    else
+        ShowIntake(intake);
     return intake != INTAKE_NONE;
 }
 
@@ -155,6 +163,12 @@ void CPathListDlg::OnPaste()
     if (intake == INTAKE_NONE)
         ::MessageBeep(MB_OK);
     ShowIntake(intake);
+}
+
+LRESULT CPathListDlg::OnReportTooMany(WPARAM, LPARAM)
+{
+    ShowIntake(INTAKE_TOO_MANY);
+    return 0;
 }
 
 // The window is up: the list, or message 105, shows over it.

@@ -44,6 +44,7 @@ protected:
     void OnSelectAll();
     void OnSortByName();
     LRESULT OnTakeArguments(WPARAM, LPARAM);
+    LRESULT OnReportTooMany(WPARAM, LPARAM);
 
     DECLARE_MESSAGE_MAP()
 

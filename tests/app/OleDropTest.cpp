@@ -4,6 +4,7 @@
 // the unelevated token linked to the process's. Wine makes no item ID lists
 // of paths past 259 characters: the lists here are of short paths.
 #include "afx/DropTarget.h"
+#include "afx/LoadString.h"
 #include "res/resource.h"
 #include "tests/support/Clipboard.h"
 #include "tests/support/DropFiles.h"
@@ -134,31 +135,35 @@ TEST_F(OleDropTest, TheDropTargetTakesFilesAsADropDoesAndNeverMoves)
         {NULL, MakeIdLists(WidePaths(100, szFile)), ALL, true, COPY, COPY, strBefore},
     };
     Run({[&](HWND hDlg) {
-        ASSERT_NE(g_pTarget, nullptr);
-        for (size_t i = 0; i < std::size(drags); ++i) {
-            const auto& drag = drags[i];
-            Drop(hDlg, WidePaths{strBefore});
-            std::vector<std::pair<UINT, HANDLE>> data;
-            for (const auto& block : {std::pair{CF_HDROP, drag.hDrop}, {CF_IDLISTS, drag.hIdLists}})
-                if (block.second)
-                    data.push_back(block);
-            WriteClipboard(data);
-            IDataObject* pData;
-            ASSERT_EQ(::OleGetClipboard(&pData), S_OK);
-            ::EnableWindow(hDlg, drag.bEnabled);
-            DWORD dwEnter = drag.dwAllowed, dwOver = drag.dwAllowed, dwDrop = drag.dwAllowed;
-            g_pTarget->DragEnter(pData, MK_LBUTTON, {10, 10}, &dwEnter);
-            g_pTarget->DragOver(MK_LBUTTON, {12, 12}, &dwOver);
-            g_pTarget->Drop(pData, 0, {12, 12}, &dwDrop);
-            ::EnableWindow(hDlg, TRUE);
-            pData->Release();
-            EXPECT_EQ(std::tuple(dwEnter, dwOver, dwDrop),
-                      std::tuple(drag.dwOver, drag.dwOver, drag.dwDropped))
-                << i;
-            EXPECT_EQ(GetItemWideText(hDlg, IDC_PATHS), drag.strShown) << i;
-        }
-        ASSERT_EQ(m_boxes.Seen().size(), 1u);
-        EXPECT_EQ(m_boxes.Seen()[0].strText, L"99個以上のファイルを扱う事はできません。");
-    }});
+             ASSERT_NE(g_pTarget, nullptr);
+             for (size_t i = 0; i < std::size(drags); ++i) {
+                 const auto& drag = drags[i];
+                 Drop(hDlg, WidePaths{strBefore});
+                 std::vector<std::pair<UINT, HANDLE>> data;
+                 for (const auto& block :
+                      {std::pair{CF_HDROP, drag.hDrop}, {CF_IDLISTS, drag.hIdLists}})
+                     if (block.second)
+                         data.push_back(block);
+                 WriteClipboard(data);
+                 IDataObject* pData;
+                 ASSERT_EQ(::OleGetClipboard(&pData), S_OK);
+                 ::EnableWindow(hDlg, drag.bEnabled);
+                 DWORD dwEnter = drag.dwAllowed, dwOver = drag.dwAllowed, dwDrop = drag.dwAllowed;
+                 g_pTarget->DragEnter(pData, MK_LBUTTON, {10, 10}, &dwEnter);
+                 g_pTarget->DragOver(MK_LBUTTON, {12, 12}, &dwOver);
+                 g_pTarget->Drop(pData, 0, {12, 12}, &dwDrop);
+                 ::EnableWindow(hDlg, TRUE);
+                 pData->Release();
+                 EXPECT_EQ(std::tuple(dwEnter, dwOver, dwDrop),
+                           std::tuple(drag.dwOver, drag.dwOver, drag.dwDropped))
+                     << i;
+                 EXPECT_EQ(GetItemWideText(hDlg, IDC_PATHS), drag.strShown) << i;
+             }
+             EXPECT_TRUE(m_boxes.Seen().empty()) << "a box opened while the drag's source waited";
+         },
+         [&](HWND) {
+             ASSERT_EQ(m_boxes.Seen().size(), 1u);
+             EXPECT_EQ(m_boxes.Seen()[0].strText, AfxLoadString(IDS_TOO_MANY));
+         }});
 }
 } // namespace
