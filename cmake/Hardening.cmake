@@ -8,8 +8,8 @@
 # naming them keeps them with an older ld. tests/app checks the flags in
 # Vexlo.exe.
 # Functions with arrays or addresses of locals also check a guard value on
-# return (GCC's stack protector: libssp, linked statically, which seeds the
-# guard with CryptGenRandom from ADVAPI32).
+# return (GCC's stack protector; its guard and failure are the program's own,
+# app/StackProtector.cpp, and libssp's in the tests).
 if(WIN32 AND NOT MSVC)
     add_compile_options(-fstack-protector-strong)
     add_link_options(-fstack-protector-strong)
