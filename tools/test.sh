@@ -12,13 +12,13 @@ cd "$(dirname "$0")/.."
 tools/install-deps.sh
 . tools/wine-env.sh
 
-if vexlo_runs_32bit; then
+if vexlo_tests_32bit; then
     run32=yes
     echo "test: testing the 32-bit program and the 64-bit build under Wine"
 else
     run32=
     echo "test: testing the 64-bit build under Wine; the 32-bit program is built and its" \
-        "resources, imports and protections checked, not run: this machine runs no 32-bit code"
+        "resources, imports and protections checked, not run: this machine has no 32-bit Wine"
 fi
 
 for preset in native native-asan windows windows64; do

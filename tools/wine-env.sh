@@ -17,16 +17,22 @@ vexlo_runs_32bit() {
     [ $? -eq 42 ]
 }
 
+# vexlo_tests_32bit: whether 32-bit programs run here and 32-bit Wine is
+# installed (its packages can be missing from a mirror for a while).
+vexlo_tests_32bit() {
+    vexlo_runs_32bit && [ -x /usr/lib/wine/wine ]
+}
+
 # vexlo_pick_build WHO: the build that runs here, in VEXLO_PRESET and
 # VEXLO_WINEARCH: the 32-bit program where the machine runs 32-bit code,
 # else the 64-bit build; says which in one line, starting with WHO.
 vexlo_pick_build() {
-    if vexlo_runs_32bit; then
+    if vexlo_tests_32bit; then
         VEXLO_PRESET=windows VEXLO_WINEARCH=win32
         echo "$1: running the 32-bit build" >&2
     else
         VEXLO_PRESET=windows64 VEXLO_WINEARCH=win64
-        echo "$1: running the 64-bit build, as this machine runs no 32-bit code" >&2
+        echo "$1: running the 64-bit build, as this machine has no 32-bit Wine" >&2
     fi
 }
 
