@@ -16,24 +16,19 @@ template <class Query> void QueryName(std::wstring& strName, Query query)
 } // namespace
 
 CCommandLineIntake::CCommandLineIntake(LPCWSTR lpszCommandLine)
-    : m_ppszArgs(::CommandLineToArgvW(lpszCommandLine, &m_nArgs))
 {
-}
-
-CCommandLineIntake::~CCommandLineIntake()
-{
-    ::LocalFree(m_ppszArgs);
-}
-
-unsigned CCommandLineIntake::GetCount() const
-{
-    // The first is the program's own name.
-    return m_ppszArgs && m_nArgs > 1 ? m_nArgs - 1 : 0;
+    int nArgs = 0;
+    if (LPWSTR* ppszArgs = ::CommandLineToArgvW(lpszCommandLine, &nArgs)) {
+        // The first is the program's own name.
+        for (int i = 1; i < nArgs; ++i)
+            m_names.push_back(ppszArgs[i]);
+        ::LocalFree(ppszArgs);
+    }
 }
 
 std::wstring_view CCommandLineIntake::GetExactName(unsigned index)
 {
-    const LPCWSTR lpszArgument = m_ppszArgs[index + 1];
+    const LPCWSTR lpszArgument = m_names[index].c_str();
     QueryName(m_strFullName, [&](LPWSTR lpszBuffer, DWORD nSize) {
         return ::GetFullPathNameW(lpszArgument, nSize, lpszBuffer, NULL);
     });

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 // The files and folders named on the command line: by Send To, a drop on the
 // program's icon or a shortcut to it. Every argument after the program's name
@@ -18,16 +19,15 @@ class CCommandLineIntake : public CUnicodeIntake
 public:
     // Split as the shell splits it (CommandLineToArgvW).
     explicit CCommandLineIntake(LPCWSTR lpszCommandLine);
-    ~CCommandLineIntake() override;
-    CCommandLineIntake(const CCommandLineIntake&) = delete;
-    CCommandLineIntake& operator=(const CCommandLineIntake&) = delete;
 
-    unsigned GetCount() const override;
+    // False when it names nothing.
+    bool IsOpen() const { return !m_names.empty(); }
+    unsigned GetCount() const override { return static_cast<unsigned>(m_names.size()); }
     std::wstring_view GetExactName(unsigned index) override;
 
 private:
-    int m_nArgs = 0;
-    LPWSTR* m_ppszArgs;
+    // The names as given.
+    std::vector<std::wstring> m_names;
     std::wstring m_strFullName;
     std::wstring m_strLongName;
 };

@@ -1,6 +1,6 @@
 #include "app/IdListIntake.h"
 
-#include "app/DropHandle.h"
+#include "app/GlobalBlock.h"
 #include "pathlist/IdListArrayCheck.h"
 
 namespace {
@@ -16,19 +16,17 @@ bool GetName(PCIDLIST_ABSOLUTE pidl, SIGDN sigdnName, std::wstring& strName)
 }
 } // namespace
 
-bool IsReadableIdLists(HGLOBAL hIdLists)
-{
-    return IsReadableGlobal(hIdLists, IsReadableIdListArray);
-}
-
 CIdListIntake::CIdListIntake(HGLOBAL hIdLists)
-    : m_hIdLists(hIdLists), m_pIdLists(static_cast<const CIDA*>(::GlobalLock(hIdLists)))
+    : m_hIdLists(hIdLists), m_pIdLists(IsReadableGlobal(hIdLists, IsReadableIdListArray)
+                                           ? static_cast<const CIDA*>(::GlobalLock(hIdLists))
+                                           : nullptr)
 {
 }
 
 CIdListIntake::~CIdListIntake()
 {
-    ::GlobalUnlock(m_hIdLists);
+    if (m_pIdLists)
+        ::GlobalUnlock(m_hIdLists);
 }
 
 unsigned CIdListIntake::GetCount() const

@@ -8,12 +8,7 @@
 
 #include <string>
 
-// Whether the block of a "Shell IDList Array" handle (a CIDA, from a drop's
-// data object or the clipboard) holds item ID lists the shell reads without
-// leaving it. Nothing else may be asked of a handle that fails.
-bool IsReadableIdLists(HGLOBAL hIdLists);
-
-// The items of a readable "Shell IDList Array", each its parent folder's ID
+// The items of a "Shell IDList Array" (a CIDA), each its parent folder's ID
 // list and its own combined: the file-system path, whole however long, or for
 // an item with none (inside a ZIP folder, a library, "PC") the name the
 // shell's "パスのコピー" gives, its desktop-absolute parsing name. The count is
@@ -21,12 +16,16 @@ bool IsReadableIdLists(HGLOBAL hIdLists);
 class CIdListIntake : public CUnicodeIntake
 {
 public:
-    // Holds hIdLists locked while it lives.
+    // The handle comes from a drop's data object or the clipboard: opened,
+    // and its block held locked while this lives, only if it holds item ID
+    // lists the shell reads without leaving it.
     explicit CIdListIntake(HGLOBAL hIdLists);
     ~CIdListIntake() override;
     CIdListIntake(const CIdListIntake&) = delete;
     CIdListIntake& operator=(const CIdListIntake&) = delete;
 
+    // False for a handle that failed: nothing else may be asked of it.
+    bool IsOpen() const { return m_pIdLists != nullptr; }
     unsigned GetCount() const override;
     std::wstring_view GetExactName(unsigned index) override;
 

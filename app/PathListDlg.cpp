@@ -4,7 +4,7 @@
 #include "afx/PaintDC.h"
 #include "afx/WinApp.h"
 #include "app/CommandLineIntake.h"
-#include "app/DropHandle.h"
+#include "app/DropIntake.h"
 #include "app/IdListIntake.h"
 #include "app/InfoDlg.h"
 #include "pathlist/CopyForms.h"
@@ -124,7 +124,7 @@ void CPathListDlg::OnDropFiles(HDROP hDropInfo)
 {
     // A drop behind a question or the info dialog must not change the list
     // the user is answering about. Wine delivers drops to a disabled window.
-    ShowIntake(IsWindowEnabled() ? TakeDrop(hDropInfo) : INTAKE_NONE);
+    ShowIntake(IsWindowEnabled() ? TakeOpened<CDropIntake>(hDropInfo) : INTAKE_NONE);
     ::DragFinish(hDropInfo);
 }
 
@@ -174,34 +174,25 @@ LRESULT CPathListDlg::OnReportTooMany(WPARAM, LPARAM)
 // The window is up: the list, or message 105, shows over it.
 LRESULT CPathListDlg::OnTakeArguments(WPARAM, LPARAM)
 {
-    CCommandLineIntake intake(m_lpszCommandLine);
     // Without arguments, the window stays as every start leaves it.
-    if (intake.GetCount())
-        ShowIntake(TakeFiles(intake));
+    ShowIntake(TakeOpened<CCommandLineIntake>(m_lpszCommandLine));
     return 0;
 }
 
 template <class Source> CPathListDlg::Intake CPathListDlg::TakeFilesOf(Source& source)
 {
-    // A source without the format gives NULL, which no check passes.
-    const Intake intake = TakeDrop(static_cast<HDROP>(source.GetData(CF_HDROP)));
-    return intake != INTAKE_NONE ? intake : TakeIdLists(source.GetData(AfxGetShellIdListFormat()));
+    // A source without the format gives NULL, which opens no intake.
+    const Intake intake = TakeOpened<CDropIntake>(static_cast<HDROP>(source.GetData(CF_HDROP)));
+    return intake != INTAKE_NONE
+               ? intake
+               : TakeOpened<CIdListIntake>(source.GetData(AfxGetShellIdListFormat()));
 }
 
-CPathListDlg::Intake CPathListDlg::TakeDrop(HDROP hDrop)
+template <class SourceIntake, class Handle>
+CPathListDlg::Intake CPathListDlg::TakeOpened(Handle hSource)
 {
-    if (!IsReadableDrop(hDrop))
-        return INTAKE_NONE;
-    CDropIntake intake(hDrop);
-    return TakeFiles(intake);
-}
-
-CPathListDlg::Intake CPathListDlg::TakeIdLists(HGLOBAL hIdLists)
-{
-    if (!IsReadableIdLists(hIdLists))
-        return INTAKE_NONE;
-    CIdListIntake intake(hIdLists);
-    return TakeFiles(intake);
+    SourceIntake intake(hSource);
+    return intake.IsOpen() ? TakeFiles(intake) : INTAKE_NONE;
 }
 
 CPathListDlg::Intake CPathListDlg::TakeFiles(CPathIntake& intake)

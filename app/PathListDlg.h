@@ -60,8 +60,8 @@ private:
     // A source's files (the clipboard, a drop's data): its drop handle, or
     // where it has none that can be read, the shell's item ID lists.
     template <class Source> Intake TakeFilesOf(Source& source);
-    Intake TakeDrop(HDROP hDrop);
-    Intake TakeIdLists(HGLOBAL hIdLists);
+    // The files of the intake made of the source, if it opens.
+    template <class SourceIntake, class Handle> Intake TakeOpened(Handle hSource);
     Intake TakeFiles(CPathIntake& intake);
     void ShowIntake(Intake intake);
     void ShowPaths(CPathListModel::CaseMode nCaseMode);

@@ -3,7 +3,7 @@
 // lower integrity than an elevated window.
 #include "afx/LoadString.h"
 #include "afx/Wnd.h"
-#include "app/DropHandle.h"
+#include "app/DropIntake.h"
 #include "app/UnicodeIntake.h"
 #include "res/resource.h"
 #include "tests/support/Ansi.h"
@@ -201,6 +201,7 @@ TEST(UnicodeIntakeTest, GivesTheAnsiNamesADropOfTheSameFilesGives)
     const HDROP hDrop = MakeDrop(names);
     CDropIntake dropped(hDrop);
     CNames named(names);
+    ASSERT_TRUE(dropped.IsOpen());
     ASSERT_EQ(dropped.GetCount(), names.size());
     for (unsigned i = 0; i < names.size(); ++i)
         EXPECT_EQ(named.GetAnsiName(i), dropped.GetAnsiName(i)) << "name " << i;

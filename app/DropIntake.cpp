@@ -1,5 +1,6 @@
-#include "app/DropHandle.h"
+#include "app/DropIntake.h"
 
+#include "app/GlobalBlock.h"
 #include "pathlist/DropFilesCheck.h"
 
 namespace {
@@ -23,21 +24,9 @@ std::basic_string_view<Char> QueryFile(HDROP hDrop, UINT i, std::basic_string<Ch
 }
 } // namespace
 
-bool IsReadableGlobal(HGLOBAL hData, bool (*pfnIsReadable)(const void* pBlock, size_t nBytes))
+CDropIntake::CDropIntake(HDROP hDrop)
+    : m_hDrop(hDrop), m_bOpen(IsReadableGlobal(hDrop, IsReadableDropFiles))
 {
-    // A handle that is no block of global memory has no size and no lock.
-    const SIZE_T nBytes = ::GlobalSize(hData);
-    const void* pBlock = ::GlobalLock(hData);
-    if (!pBlock)
-        return false;
-    const bool bReadable = pfnIsReadable(pBlock, nBytes);
-    ::GlobalUnlock(hData);
-    return bReadable;
-}
-
-bool IsReadableDrop(HDROP hDrop)
-{
-    return IsReadableGlobal(hDrop, IsReadableDropFiles);
 }
 
 unsigned CDropIntake::GetCount() const
