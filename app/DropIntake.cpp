@@ -22,10 +22,15 @@ std::basic_string_view<Char> QueryFile(HDROP hDrop, UINT i, std::basic_string<Ch
     strPath.resize(DragQueryFileOf(hDrop, i, strPath.data(), strPath.size() + 1));
     return strPath;
 }
+
+// A list the shell reads without leaving the block, with a name in it.
+bool HoldsNames(const void* pBlock, size_t nBytes)
+{
+    return IsReadableDropFiles(pBlock, nBytes) && !IsEmptyDropFiles(pBlock);
+}
 } // namespace
 
-CDropIntake::CDropIntake(HDROP hDrop)
-    : m_hDrop(hDrop), m_bOpen(IsReadableGlobal(hDrop, IsReadableDropFiles))
+CDropIntake::CDropIntake(HDROP hDrop) : m_hDrop(hDrop), m_bOpen(IsReadableGlobal(hDrop, HoldsNames))
 {
 }
 

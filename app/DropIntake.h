@@ -16,7 +16,7 @@ class CDropIntake : public CPathIntake
 public:
     // A drop handle is what another program hands the window, by a drop or
     // on the clipboard: opened only if its block holds a list the shell reads
-    // without leaving it.
+    // without leaving it, and a name in it; a list of none holds no files.
     explicit CDropIntake(HDROP hDrop);
 
     // False for a handle that failed: nothing else may be asked of it.

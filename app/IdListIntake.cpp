@@ -14,10 +14,16 @@ bool GetName(PCIDLIST_ABSOLUTE pidl, SIGDN sigdnName, std::wstring& strName)
     ::CoTaskMemFree(pszName);
     return true;
 }
+
+// Item ID lists the shell reads without leaving the block, one item at least.
+bool HoldsItems(const void* pBlock, size_t nBytes)
+{
+    return IsReadableIdListArray(pBlock, nBytes) && static_cast<const CIDA*>(pBlock)->cidl;
+}
 } // namespace
 
 CIdListIntake::CIdListIntake(HGLOBAL hIdLists)
-    : m_hIdLists(hIdLists), m_pIdLists(IsReadableGlobal(hIdLists, IsReadableIdListArray)
+    : m_hIdLists(hIdLists), m_pIdLists(IsReadableGlobal(hIdLists, HoldsItems)
                                            ? static_cast<const CIDA*>(::GlobalLock(hIdLists))
                                            : nullptr)
 {

@@ -18,7 +18,8 @@ class CIdListIntake : public CUnicodeIntake
 public:
     // The handle comes from a drop's data object or the clipboard: opened,
     // and its block held locked while this lives, only if it holds item ID
-    // lists the shell reads without leaving it.
+    // lists the shell reads without leaving it, of one item at least; an
+    // array of none holds no files.
     explicit CIdListIntake(HGLOBAL hIdLists);
     ~CIdListIntake() override;
     CIdListIntake(const CIdListIntake&) = delete;

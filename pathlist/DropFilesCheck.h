@@ -16,3 +16,8 @@
 // This is what Windows reads. Wine reads a list whose first name is empty
 // otherwise: it counts one empty name and reads the unit after it.
 bool IsReadableDropFiles(const void* pBlock, size_t nBytes);
+
+// Of a block IsReadableDropFiles passes: whether its list names nothing, its
+// first name being empty. The shell's DragQueryFile counts no names in it;
+// Wine's counts one empty name, or reads on past an empty first name.
+bool IsEmptyDropFiles(const void* pBlock);

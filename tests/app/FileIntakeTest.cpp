@@ -11,6 +11,7 @@
 #include "tests/support/Clipboard.h"
 #include "tests/support/ClipboardHolder.h"
 #include "tests/support/DropFiles.h"
+#include "tests/support/IdLists.h"
 #include "tests/support/ImportPatch.h"
 #include "tests/support/MessageBoxAnswerer.h"
 #include "tests/support/ModalRun.h"
@@ -133,6 +134,44 @@ TEST_F(FileIntakeTest, PasteOfTooManyOrNoFilesOrFromABusyClipboardChangesNothing
 
         EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), "C:\\Kept");
         EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "1");
+    }});
+}
+
+// A drop handle or item ID lists naming nothing hold no files: pasted alone
+// they beep and change nothing; an empty drop handle leaves the paste to the
+// item ID lists beside it.
+TEST_F(FileIntakeTest, PasteOfNoNamesBeepsOrTakesTheItemIdListsBesideThem)
+{
+    wchar_t szFile[MAX_PATH], szFolder[MAX_PATH];
+    ::GetModuleFileNameW(NULL, szFile, MAX_PATH);
+    ::GetSystemDirectoryW(szFolder, MAX_PATH);
+    const WidePaths listed = {szFile, szFolder};
+    const struct
+    {
+        const char* pszWhat;
+        HANDLE hDrop, hIdLists;
+        std::wstring strShown;
+        const char* pszCount;
+        int nBeeps; // in all, by the end of the row
+    } pastes[] = {
+        {"empty drop handle", MakeDrop(Paths{}), NULL, L"C:\\Kept", "1", 1},
+        {"empty item ID lists", NULL, MakeIdLists(std::vector<PIDLIST_ABSOLUTE>{}), L"C:\\Kept",
+         "1", 2},
+        {"empty drop handle beside item ID lists", MakeDrop(Paths{}), MakeIdLists(listed),
+         Join(listed), "2", 2},
+    };
+    CBeepCounter beeps;
+    ASSERT_TRUE(beeps.IsCounting());
+    Run({[&](HWND hDlg) {
+        for (const auto& paste : pastes) {
+            Drop(hDlg, Paths{"C:\\Kept"});
+            WriteClipboard({{CF_HDROP, paste.hDrop}, {CF_IDLISTS, paste.hIdLists}});
+            Paste(hDlg);
+            EXPECT_EQ(GetItemWideText(hDlg, IDC_PATHS), paste.strShown) << paste.pszWhat;
+            EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), paste.pszCount) << paste.pszWhat;
+            EXPECT_EQ(beeps.Beeps(), paste.nBeeps) << paste.pszWhat;
+        }
+        EXPECT_TRUE(m_boxes.Seen().empty());
     }});
 }
 

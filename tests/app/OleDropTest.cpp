@@ -128,6 +128,10 @@ TEST_F(OleDropTest, TheDropTargetTakesFilesAsADropDoesAndNeverMoves)
         {NULL, MakeIdLists({pidlComputer}), ALL, true, COPY, COPY, strComputer},
         {NULL, cut(MakeIdLists(listed)), ALL, true, COPY, NONE, strBefore},
         {NULL, NULL, ALL, true, NONE, NONE, strBefore},
+        // Blocks naming nothing: no files.
+        {MakeDrop(WidePaths{}), NULL, ALL, true, COPY, NONE, strBefore},
+        {NULL, MakeIdLists(std::vector<PIDLIST_ABSOLUTE>{}), ALL, true, COPY, NONE, strBefore},
+        {MakeDrop(WidePaths{}), MakeIdLists(listed), ALL, true, COPY, COPY, strListed},
         {MakeDrop(dropped), NULL, ALL, false, NONE, NONE, strBefore},
         {MakeDrop(dropped), NULL, DROPEFFECT_MOVE, true, NONE, NONE, strBefore},
         {MakeDrop(dropped), NULL, LINK, true, LINK, LINK, dropped[0]},
@@ -139,12 +143,7 @@ TEST_F(OleDropTest, TheDropTargetTakesFilesAsADropDoesAndNeverMoves)
              for (size_t i = 0; i < std::size(drags); ++i) {
                  const auto& drag = drags[i];
                  Drop(hDlg, WidePaths{strBefore});
-                 std::vector<std::pair<UINT, HANDLE>> data;
-                 for (const auto& block :
-                      {std::pair{CF_HDROP, drag.hDrop}, {CF_IDLISTS, drag.hIdLists}})
-                     if (block.second)
-                         data.push_back(block);
-                 WriteClipboard(data);
+                 WriteClipboard({{CF_HDROP, drag.hDrop}, {CF_IDLISTS, drag.hIdLists}});
                  IDataObject* pData;
                  ASSERT_EQ(::OleGetClipboard(&pData), S_OK);
                  ::EnableWindow(hDlg, drag.bEnabled);

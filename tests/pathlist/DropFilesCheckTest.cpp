@@ -82,4 +82,31 @@ TEST(DropFilesCheckTest, AcceptsOnlyListsEndedInsideTheBlock)
     EXPECT_FALSE(IsReadableDropFiles(nullptr, 100));
 }
 
+// A list names nothing when its first name is empty, whatever follows it.
+TEST(DropFilesCheckTest, TellsAListThatNamesNothing)
+{
+    const struct
+    {
+        const char* what;
+        std::string block;
+        bool empty;
+    } cases[] = {
+        {"ANSI, empty list", Block(20, 0, "\0"s), true},
+        {"ANSI, empty first name", Block(20, 0, "\0C:\\a\0\0"s), true},
+        {"ANSI, one name", Block(20, 0, "C:\\a\0\0"s), false},
+        {"ANSI, past a gap", Block(24, 0, "\0\0\0\0a\0\0"s), false},
+        {"wide, empty list", Block(20, 1, Wide("\0"s)), true},
+        {"wide, empty first name", Block(20, 1, Wide("\0C:\\a\0\0"s)), true},
+        {"wide, first unit 0x6200", Block(20, 1, "\0b\0\0\0\0"s), false},
+        {"wide, first unit 0x0061", Block(20, 1, Wide("a\0\0"s)), false},
+        {"wide, from an odd pFiles", Block(21, 1, "x" + Wide("\0"s)), true},
+    };
+    for (const auto& c : cases) {
+        const auto copy = std::make_unique<unsigned char[]>(c.block.size());
+        std::copy(c.block.begin(), c.block.end(), copy.get());
+        ASSERT_TRUE(IsReadableDropFiles(copy.get(), c.block.size())) << c.what;
+        EXPECT_EQ(IsEmptyDropFiles(copy.get()), c.empty) << c.what;
+    }
+}
+
 } // namespace

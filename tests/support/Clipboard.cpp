@@ -53,7 +53,8 @@ void WriteClipboard(const std::vector<std::pair<UINT, HANDLE>>& data)
         return;
     ::EmptyClipboard();
     for (const auto& [nFormat, hData] : data)
-        ::SetClipboardData(nFormat, hData);
+        if (hData)
+            ::SetClipboardData(nFormat, hData);
     ::CloseClipboard();
 }
 

@@ -13,7 +13,7 @@ std::optional<std::string> ReadClipboardText();
 std::optional<std::wstring> ReadClipboardUnicodeText();
 std::optional<LCID> ReadClipboardLocale();
 // Puts the blocks on the clipboard in place of what it held, each in its
-// format; the clipboard then owns them.
+// format; the clipboard then owns them. Null blocks are left out.
 void WriteClipboard(const std::vector<std::pair<UINT, HANDLE>>& data);
 void WriteClipboardText(const std::string& strText);
 // Files on the clipboard, as a file manager's Copy leaves them (CF_HDROP).
