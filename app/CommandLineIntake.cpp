@@ -1,6 +1,6 @@
 #include "app/CommandLineIntake.h"
 
-#include <shellapi.h>
+#include "pathlist/CommandLineNames.h"
 
 namespace {
 // Into strName, the name a path function of Windows writes, however long:
@@ -16,14 +16,8 @@ template <class Query> void QueryName(std::wstring& strName, Query query)
 } // namespace
 
 CCommandLineIntake::CCommandLineIntake(LPCWSTR lpszCommandLine)
+    : m_names(CommandLineNames(lpszCommandLine))
 {
-    int nArgs = 0;
-    if (LPWSTR* ppszArgs = ::CommandLineToArgvW(lpszCommandLine, &nArgs)) {
-        // The first is the program's own name.
-        for (int i = 1; i < nArgs; ++i)
-            m_names.push_back(ppszArgs[i]);
-        ::LocalFree(ppszArgs);
-    }
 }
 
 std::wstring_view CCommandLineIntake::GetExactName(unsigned index)

@@ -120,6 +120,9 @@ TEST(CommandLineTest, ListsEachNameFullAndLongOnceTheWindowShows)
         {L"\"" + file + L"\" \"長いファイル名 1.txt\" " + shortFile +
              L" \"..\\Vexlo コマンドライン\\.\\無い名前.txt\"",
          Join(WidePaths{file, file, file, folder + L"\\無い名前.txt"}), L"4", IDS_CONFIRM_COPY},
+        // A folder quoted as launchers quote it, its "\" a character: no escape.
+        {L"\"" + folder + L"\\\" \"" + file + L"\"", Join(WidePaths{folder + L"\\", file}), L"2",
+         IDS_CONFIRM_COPY},
         {hundred, L"", L"0", IDS_TOO_MANY},
         {L"", L"", L"0", IDS_CONFIRM_COPY},
     };
