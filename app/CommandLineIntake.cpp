@@ -20,17 +20,18 @@ CCommandLineIntake::CCommandLineIntake(LPCWSTR lpszCommandLine)
 {
 }
 
-std::wstring_view CCommandLineIntake::GetExactName(unsigned index)
+std::wstring CCommandLineIntake::FetchName(unsigned index)
 {
-    const LPCWSTR lpszArgument = m_names[index].c_str();
-    QueryName(m_strFullName, [&](LPWSTR lpszBuffer, DWORD nSize) {
-        return ::GetFullPathNameW(lpszArgument, nSize, lpszBuffer, NULL);
+    const std::wstring& strGiven = m_names[index];
+    std::wstring strFull, strLong;
+    QueryName(strFull, [&](LPWSTR lpszBuffer, DWORD nSize) {
+        return ::GetFullPathNameW(strGiven.c_str(), nSize, lpszBuffer, NULL);
     });
     // Not a name Windows can make a path of: listed as given.
-    if (m_strFullName.empty())
-        return lpszArgument;
-    QueryName(m_strLongName, [&](LPWSTR lpszBuffer, DWORD nSize) {
-        return ::GetLongPathNameW(m_strFullName.c_str(), lpszBuffer, nSize);
+    if (strFull.empty())
+        return strGiven;
+    QueryName(strLong, [&](LPWSTR lpszBuffer, DWORD nSize) {
+        return ::GetLongPathNameW(strFull.c_str(), lpszBuffer, nSize);
     });
-    return m_strLongName.empty() ? m_strFullName : m_strLongName;
+    return strLong.empty() ? strFull : strLong;
 }

@@ -23,11 +23,10 @@ public:
     // False when it names nothing.
     bool IsOpen() const { return !m_names.empty(); }
     unsigned GetCount() const override { return static_cast<unsigned>(m_names.size()); }
-    std::wstring_view GetExactName(unsigned index) override;
 
 private:
+    std::wstring FetchName(unsigned index) override;
+
     // The names as given.
     std::vector<std::wstring> m_names;
-    std::wstring m_strFullName;
-    std::wstring m_strLongName;
 };

@@ -40,18 +40,18 @@ unsigned CIdListIntake::GetCount() const
     return m_pIdLists->cidl;
 }
 
-std::wstring_view CIdListIntake::GetExactName(unsigned index)
+std::wstring CIdListIntake::FetchName(unsigned index)
 {
     // Offsets the check has found inside the block, to lists ended inside it.
     const BYTE* pBlock = reinterpret_cast<const BYTE*>(m_pIdLists);
     const auto pidlParent = reinterpret_cast<PCIDLIST_ABSOLUTE>(pBlock + m_pIdLists->aoffset[0]);
     const auto pidlItem =
         reinterpret_cast<PCUIDLIST_RELATIVE>(pBlock + m_pIdLists->aoffset[index + 1]);
-    m_strName.clear();
+    std::wstring strName;
     if (const PIDLIST_ABSOLUTE pidl = ::ILCombine(pidlParent, pidlItem)) {
-        if (!GetName(pidl, SIGDN_FILESYSPATH, m_strName))
-            GetName(pidl, SIGDN_DESKTOPABSOLUTEPARSING, m_strName);
+        if (!GetName(pidl, SIGDN_FILESYSPATH, strName))
+            GetName(pidl, SIGDN_DESKTOPABSOLUTEPARSING, strName);
         ::ILFree(pidl);
     }
-    return m_strName;
+    return strName;
 }

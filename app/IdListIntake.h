@@ -6,8 +6,6 @@
 
 #include <shlobj.h>
 
-#include <string>
-
 // The items of a "Shell IDList Array" (a CIDA), each its parent folder's ID
 // list and its own combined: the file-system path, whole however long, or for
 // an item with none (inside a ZIP folder, a library, "PC") the name the
@@ -28,10 +26,10 @@ public:
     // False for a handle that failed: nothing else may be asked of it.
     bool IsOpen() const { return m_pIdLists != nullptr; }
     unsigned GetCount() const override;
-    std::wstring_view GetExactName(unsigned index) override;
 
 private:
+    std::wstring FetchName(unsigned index) override;
+
     HGLOBAL m_hIdLists;
     const CIDA* m_pIdLists;
-    std::wstring m_strName;
 };

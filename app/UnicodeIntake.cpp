@@ -2,8 +2,19 @@
 
 #include "afx/AnsiText.h"
 
+std::wstring_view CUnicodeIntake::GetExactName(unsigned index)
+{
+    if (index >= m_exactNames.size())
+        m_exactNames.resize(index + 1);
+    m_exactNames[index] = FetchName(index);
+    return m_exactNames[index];
+}
+
 std::string_view CUnicodeIntake::GetAnsiName(unsigned index)
 {
-    m_strAnsiName = AfxToAnsi(GetExactName(index));
+    // Asked out of turn, before the exact name: fetched now.
+    if (index >= m_exactNames.size())
+        GetExactName(index);
+    m_strAnsiName = AfxToAnsi(m_exactNames[index]);
     return m_strAnsiName;
 }

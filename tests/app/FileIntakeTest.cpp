@@ -175,6 +175,32 @@ TEST_F(FileIntakeTest, PasteOfNoNamesBeepsOrTakesTheItemIdListsBesideThem)
     }});
 }
 
+// Each item of the shell's item ID lists is named by the shell once: its
+// ANSI name is made from the exact name fetched for it.
+TEST_F(FileIntakeTest, EachItemIdListIsNamedByTheShellOnce)
+{
+    wchar_t szFile[MAX_PATH], szFolder[MAX_PATH];
+    ::GetModuleFileNameW(NULL, szFile, MAX_PATH);
+    ::GetSystemDirectoryW(szFolder, MAX_PATH);
+    const WidePaths listed = {szFile, szFolder, szFile};
+    static int s_nNamings;
+    static HRESULT(WINAPI * s_pfnReal)(PCIDLIST_ABSOLUTE, SIGDN, PWSTR*);
+    const auto counting = +[](PCIDLIST_ABSOLUTE pidl, SIGDN sigdn, PWSTR* ppszName) WINAPI {
+        ++s_nNamings;
+        return s_pfnReal(pidl, sigdn, ppszName);
+    };
+    s_nNamings = 0;
+    CImportPatch naming("shell32.dll", "SHGetNameFromIDList", reinterpret_cast<void*>(counting));
+    ASSERT_TRUE(naming.IsPatched());
+    s_pfnReal = RealOf<decltype(s_pfnReal)>(naming);
+    WriteClipboard({{CF_IDLISTS, MakeIdLists(listed)}});
+    Run({[&](HWND hDlg) {
+        Paste(hDlg);
+        EXPECT_EQ(GetItemWideText(hDlg, IDC_PATHS), Join(listed));
+        EXPECT_EQ(s_nNamings, 3);
+    }});
+}
+
 // What the window asks of the system's message filter.
 struct CFilterCall
 {
@@ -230,9 +256,10 @@ TEST(UnicodeIntakeTest, GivesTheAnsiNamesADropOfTheSameFilesGives)
     public:
         explicit CNames(const WidePaths& names) : m_names(names) {}
         unsigned GetCount() const override { return unsigned(m_names.size()); }
-        std::wstring_view GetExactName(unsigned i) override { return m_names[i]; }
 
     private:
+        std::wstring FetchName(unsigned i) override { return m_names[i]; }
+
         const WidePaths& m_names;
     };
     const WidePaths names = {L"C:\\ソフト\\表.txt", L"C:\\café\\한글 😀",
