@@ -12,6 +12,7 @@
 
 #include <iterator>
 #include <string>
+#include <utility>
 
 namespace {
 // The path box menu's copy commands, in the order of their ids.
@@ -28,6 +29,7 @@ constexpr UINT WM_TAKE_ARGUMENTS = WM_APP;
 // message opens once the drop has returned, so that the drag's source is not
 // kept waiting while it is open.
 constexpr UINT WM_REPORT_TOO_MANY = WM_APP + 1;
+// Any program can post either: each does its work once, when it is due.
 } // namespace
 
 // clang-format off
@@ -135,10 +137,12 @@ BOOL CPathListDlg::OnDropData(IDataObject* pDataObject)
         COleDataObject data(pDataObject);
         intake = TakeFilesOf(data);
     }
-    if (intake == INTAKE_TOO_MANY)
+    if (intake == INTAKE_TOO_MANY) {
+        m_bTooManyDue = true;
         PostMessage(WM_REPORT_TOO_MANY);
-    else
+    } else {
         ShowIntake(intake);
+    }
     return intake != INTAKE_NONE;
 }
 
@@ -167,15 +171,17 @@ void CPathListDlg::OnPaste()
 
 LRESULT CPathListDlg::OnReportTooMany(WPARAM, LPARAM)
 {
-    ShowIntake(INTAKE_TOO_MANY);
+    if (std::exchange(m_bTooManyDue, false))
+        ShowIntake(INTAKE_TOO_MANY);
     return 0;
 }
 
-// The window is up: the list, or message 105, shows over it.
+// The window is up: the list, or message 105, shows over it. Without
+// arguments, the window stays as every start leaves it.
 LRESULT CPathListDlg::OnTakeArguments(WPARAM, LPARAM)
 {
-    // Without arguments, the window stays as every start leaves it.
-    ShowIntake(TakeOpened<CCommandLineIntake>(m_lpszCommandLine));
+    if (m_lpszCommandLine)
+        ShowIntake(TakeOpened<CCommandLineIntake>(std::exchange(m_lpszCommandLine, nullptr)));
     return 0;
 }
 

@@ -68,7 +68,10 @@ private:
     static void ReportCopy(ClipboardWrite result);
 
     CPathListModel m_paths;
+    // Until the window has taken it.
     LPCWSTR m_lpszCommandLine = NULL;
+    // A drop was refused for too many items, and its message is yet to show.
+    bool m_bTooManyDue = false;
     CSystemServerNames m_serverNames;
     CSystemNameOrder m_nameOrder;
     HICON m_hIcon;

@@ -201,6 +201,24 @@ TEST_F(FileIntakeTest, EachItemIdListIsNamedByTheShellOnce)
     }});
 }
 
+// Any program can post the window the messages it posts itself: the command
+// line is taken once, as the window shows, and message 105 opens only after
+// a drop through OLE was refused for too many items.
+TEST_F(FileIntakeTest, ItsOwnMessagesPostedByOthersChangeNothing)
+{
+    m_lpszCommandLine = L"Vexlo.exe C:\\given";
+    Run({[&](HWND hDlg) {
+             EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), "C:\\given");
+             Drop(hDlg, Paths{"C:\\dropped"});
+             for (const UINT message : {WM_APP, WM_APP + 1})
+                 ::PostMessageW(hDlg, message, 0, 0);
+         },
+         [&](HWND hDlg) {
+             EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), "C:\\dropped");
+             EXPECT_TRUE(m_boxes.Seen().empty());
+         }});
+}
+
 // What the window asks of the system's message filter.
 struct CFilterCall
 {

@@ -160,9 +160,14 @@ TEST_F(OleDropTest, TheDropTargetTakesFilesAsADropDoesAndNeverMoves)
              }
              EXPECT_TRUE(m_boxes.Seen().empty()) << "a box opened while the drag's source waited";
          },
-         [&](HWND) {
+         [&](HWND hDlg) {
              ASSERT_EQ(m_boxes.Seen().size(), 1u);
              EXPECT_EQ(m_boxes.Seen()[0].strText, AfxLoadString(IDS_TOO_MANY));
+             // The report's message again, from another program: shown once.
+             ::PostMessageW(hDlg, WM_APP + 1, 0, 0);
+         },
+         [&](HWND) {
+             EXPECT_EQ(m_boxes.Seen().size(), 1u);
          }});
 }
 } // namespace

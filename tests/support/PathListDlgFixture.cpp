@@ -6,6 +6,7 @@
 INT_PTR PathListDlgFixture::Run(std::vector<Step> steps)
 {
     CPathListDlg dlg(m_codePage, m_unicodeCase);
+    dlg.SetCommandLine(m_lpszCommandLine);
     const CMainWndScope mainWnd(&dlg);
     return RunModal(dlg, std::move(steps));
 }

@@ -18,6 +18,8 @@ protected:
     // Runs a new main dialog through the steps; returns what DoModal returned.
     INT_PTR Run(std::vector<Step> steps);
 
+    // What the dialog takes as the program's command line; none when null.
+    const wchar_t* m_lpszCommandLine = nullptr;
     CCrtCodePage m_codePage;
     CSystemUnicodeCase m_unicodeCase;
     CMessageBoxAnswerer m_boxes{IDOK};
