@@ -4,7 +4,8 @@
 // does, with no bound but the list's own end, proves the check never accepts
 // a block the shell reads past. A bounded check written apart from it must
 // agree on every block and on the names in it, so the check rejects no block
-// the shell reads whole either.
+// the shell reads whole either; a list tells it names nothing exactly when the
+// shell counts no names in it.
 #include "pathlist/DropFilesCheck.h"
 #include "tests/fuzz/Harness.h"
 
@@ -69,6 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (bReadable) {
         const size_t nUnit = LittleEndian32(data + 16) ? 2 : 1;
         REQUIRE(CountNamesUnbounded(data + LittleEndian32(data), nUnit) == nReferenceNames);
+        REQUIRE(IsEmptyDropFiles(data) == (nReferenceNames == 0));
     }
     return 0;
 }
