@@ -4,8 +4,8 @@
 
 std::wstring_view CUnicodeIntake::GetExactName(unsigned index)
 {
-    if (index >= m_exactNames.size())
-        m_exactNames.resize(index + 1);
+    while (index >= m_exactNames.size())
+        m_exactNames.push_back({});
     m_exactNames[index] = FetchName(index);
     return m_exactNames[index];
 }
