@@ -37,11 +37,12 @@ bool HasFiles(IDataObject* pDataObject)
 }
 } // namespace
 
-BOOL COleDropTarget::Register(CWnd* pWnd)
+BOOL COleDropTarget::Register(CWnd* pWnd, IDropDataSink* pSink)
 {
     if (IsElevated() || FAILED(::RegisterDragDrop(pWnd->m_hWnd, this)))
         return FALSE;
     m_pWnd = pWnd;
+    m_pSink = pSink;
     return TRUE;
 }
 
@@ -50,6 +51,7 @@ void COleDropTarget::Revoke()
     if (m_pWnd)
         ::RevokeDragDrop(m_pWnd->m_hWnd);
     m_pWnd = nullptr;
+    m_pSink = nullptr;
 }
 
 STDMETHODIMP COleDropTarget::QueryInterface(REFIID riid, void** ppvObject)
@@ -111,7 +113,7 @@ STDMETHODIMP COleDropTarget::Drop(IDataObject* pDataObject, DWORD, POINTL, DWORD
     // same files again as WM_DROPFILES to a window that accepts those: the
     // window must refuse that message as it refused this drop, and must not
     // refuse a drop it has taken or answered.
-    if (*pdwEffect != DROPEFFECT_NONE && !m_pWnd->OnDropData(pDataObject))
+    if (*pdwEffect != DROPEFFECT_NONE && !m_pSink->OnDropData(pDataObject))
         *pdwEffect = DROPEFFECT_NONE;
     return S_OK;
 }
