@@ -3,19 +3,22 @@
 #include "afx/Clipboard.h"
 
 namespace {
-// Whether the process runs elevated; not when that cannot be told.
-bool IsElevated()
+// Whether the process runs as the elevated half of a split token (UAC on, run
+// as administrator), where the shell runs below it. An elevated token of the
+// default type (UAC off, or the built-in Administrator) has the shell at its
+// own level. Not when that cannot be told.
+bool IsAboveTheShell()
 {
     HANDLE hToken;
     if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &hToken))
         return false;
-    TOKEN_ELEVATION elevation = {};
+    TOKEN_ELEVATION_TYPE type = TokenElevationTypeDefault;
     DWORD nBytes;
-    const bool bElevated =
-        ::GetTokenInformation(hToken, TokenElevation, &elevation, sizeof elevation, &nBytes) &&
-        elevation.TokenIsElevated;
+    const bool bFull =
+        ::GetTokenInformation(hToken, TokenElevationType, &type, sizeof type, &nBytes) &&
+        type == TokenElevationTypeFull;
     ::CloseHandle(hToken);
-    return bElevated;
+    return bFull;
 }
 
 // nFormat's data as a whole, in global memory.
@@ -39,7 +42,7 @@ bool HasFiles(IDataObject* pDataObject)
 
 BOOL COleDropTarget::Register(CWnd* pWnd, IDropDataSink* pSink)
 {
-    if (IsElevated() || FAILED(::RegisterDragDrop(pWnd->m_hWnd, this)))
+    if (IsAboveTheShell() || FAILED(::RegisterDragDrop(pWnd->m_hWnd, this)))
         return FALSE;
     m_pWnd = pWnd;
     m_pSink = pSink;

@@ -53,6 +53,27 @@ HRESULT WINAPI RecordRevoke(HWND hWnd)
     return g_pfnRevokeDragDrop(hWnd);
 }
 
+// The elevation the process's token answers, as the token of each way
+// Windows runs a program has it.
+TOKEN_ELEVATION_TYPE g_elevationType;
+DWORD g_bIsElevated;
+BOOL(WINAPI* g_pfnGetTokenInformation)(HANDLE, TOKEN_INFORMATION_CLASS, LPVOID, DWORD, PDWORD);
+BOOL WINAPI AnswerElevation(HANDLE hToken, TOKEN_INFORMATION_CLASS infoClass, LPVOID pInfo,
+                            DWORD cbInfo, PDWORD pcbReturned)
+{
+    if (infoClass == TokenElevationType && cbInfo >= sizeof g_elevationType) {
+        *static_cast<TOKEN_ELEVATION_TYPE*>(pInfo) = g_elevationType;
+        *pcbReturned = sizeof g_elevationType;
+        return TRUE;
+    }
+    if (infoClass == TokenElevation && cbInfo >= sizeof(TOKEN_ELEVATION)) {
+        static_cast<TOKEN_ELEVATION*>(pInfo)->TokenIsElevated = g_bIsElevated;
+        *pcbReturned = sizeof(TOKEN_ELEVATION);
+        return TRUE;
+    }
+    return g_pfnGetTokenInformation(hToken, infoClass, pInfo, cbInfo, pcbReturned);
+}
+
 class OleDropTest : public PathListDlgFixture
 {
 protected:
@@ -86,6 +107,37 @@ TEST_F(OleDropTest, TheWindowIsADropTargetUnlessElevated)
             EXPECT_TRUE(::GetWindowLongW(hDlg, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
         }});
         EXPECT_EQ(g_hRevoked, bElevated ? NULL : hWnd);
+    }
+}
+
+// Only the elevated half of a split token (UAC on, run as administrator) has
+// the shell below it; elevated by default (UAC off, the built-in
+// Administrator), the shell runs at the window's level and drops through OLE.
+TEST_F(OleDropTest, TheWindowIsADropTargetUnlessElevatedAboveTheShell)
+{
+    m_token.reset();
+    CImportPatch tokenInformation("advapi32.dll", "GetTokenInformation",
+                                  reinterpret_cast<void*>(AnswerElevation));
+    ASSERT_TRUE(tokenInformation.IsPatched());
+    g_pfnGetTokenInformation = RealOf<decltype(g_pfnGetTokenInformation)>(tokenInformation);
+    const struct
+    {
+        TOKEN_ELEVATION_TYPE type;
+        DWORD bIsElevated;
+        bool bRegistered;
+    } TOKENS[] = {
+        {TokenElevationTypeLimited, FALSE, true}, // UAC on, as the shell starts it
+        {TokenElevationTypeFull, TRUE, false},    // UAC on, run as administrator
+        {TokenElevationTypeDefault, TRUE, true},  // UAC off, or the built-in Administrator
+        {TokenElevationTypeDefault, FALSE, true}, // a standard user with UAC off
+    };
+    for (const auto& token : TOKENS) {
+        g_elevationType = token.type;
+        g_bIsElevated = token.bIsElevated;
+        Run({[&](HWND hDlg) {
+            EXPECT_EQ(::GetPropW(hDlg, L"WineMarshalledDropTarget") != NULL, token.bRegistered)
+                << token.type << " " << token.bIsElevated;
+        }});
     }
 }
 
