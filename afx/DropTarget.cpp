@@ -51,8 +51,12 @@ BOOL COleDropTarget::Register(CWnd* pWnd, IDropDataSink* pSink)
 
 void COleDropTarget::Revoke()
 {
-    if (m_pWnd)
-        ::RevokeDragDrop(m_pWnd->m_hWnd);
+    if (!m_pWnd)
+        return;
+    ::RevokeDragDrop(m_pWnd->m_hWnd);
+    // A source may still hold a proxy of the target: its calls now fail
+    // instead of reaching an object that goes with the window.
+    ::CoDisconnectObject(static_cast<IDropTarget*>(this), 0);
     m_pWnd = nullptr;
     m_pSink = nullptr;
 }

@@ -74,6 +74,32 @@ BOOL WINAPI AnswerElevation(HANDLE hToken, TOKEN_INFORMATION_CLASS infoClass, LP
     return g_pfnGetTokenInformation(hToken, infoClass, pInfo, cbInfo, pcbReturned);
 }
 
+// A source in another apartment: holds a proxy of the target made from the
+// stream until told the target was revoked, then calls it.
+struct CProxyHolder
+{
+    IStream* pStream;
+    HANDLE hHeld, hRevoked;
+    HRESULT hrAfter = S_OK;
+};
+
+DWORD WINAPI HoldProxyAndCall(void* pParameter)
+{
+    auto& holder = *static_cast<CProxyHolder*>(pParameter);
+    ::CoInitializeEx(NULL, COINIT_MULTITHREADED);
+    IDropTarget* pProxy = nullptr;
+    holder.hrAfter = ::CoGetInterfaceAndReleaseStream(holder.pStream, IID_IDropTarget,
+                                                      reinterpret_cast<void**>(&pProxy));
+    ::SetEvent(holder.hHeld);
+    ::WaitForSingleObject(holder.hRevoked, 10000);
+    if (pProxy) {
+        holder.hrAfter = pProxy->DragLeave();
+        pProxy->Release();
+    }
+    ::CoUninitialize();
+    return 0;
+}
+
 class OleDropTest : public PathListDlgFixture
 {
 protected:
@@ -139,6 +165,35 @@ TEST_F(OleDropTest, TheWindowIsADropTargetUnlessElevatedAboveTheShell)
                 << token.type << " " << token.bIsElevated;
         }});
     }
+}
+
+// A source in another apartment that still holds the target once the window
+// has revoked it, as the source of a drag cut short may: its calls fail
+// instead of reaching a target that goes with the window.
+TEST_F(OleDropTest, ARevokedTargetTakesNoCallsFromProxiesStillHeld)
+{
+    struct CSink : IDropDataSink
+    {
+        BOOL OnDropData(IDataObject*) override { return TRUE; }
+    } sink;
+    CWnd wnd(::CreateWindowW(L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL));
+    COleDropTarget target;
+    ASSERT_TRUE(target.Register(&wnd, &sink));
+    IStream* pStream = nullptr;
+    ASSERT_EQ(::CoMarshalInterThreadInterfaceInStream(IID_IDropTarget, &target, &pStream), S_OK);
+    CProxyHolder holder = {pStream, ::CreateEventW(NULL, TRUE, FALSE, NULL),
+                           ::CreateEventW(NULL, TRUE, FALSE, NULL)};
+    HANDLE hThread = ::CreateThread(NULL, 0, HoldProxyAndCall, &holder, 0, NULL);
+    // Waiting as an apartment's thread does: the proxy's calls are messages.
+    DWORD dwIndex;
+    ::CoWaitForMultipleHandles(0, 10000, 1, &holder.hHeld, &dwIndex);
+    target.Revoke();
+    ::SetEvent(holder.hRevoked);
+    ::CoWaitForMultipleHandles(0, 10000, 1, &hThread, &dwIndex);
+    EXPECT_TRUE(FAILED(holder.hrAfter)) << std::hex << holder.hrAfter;
+    for (const HANDLE h : {hThread, holder.hHeld, holder.hRevoked})
+        ::CloseHandle(h);
+    ::DestroyWindow(wnd.m_hWnd);
 }
 
 // Files come as by a drop: the drop handle first, where there is none that
