@@ -1,5 +1,6 @@
 #include "afx/Dialog.h"
 
+#include "afx/ResourceHandle.h"
 #include "afx/WinApp.h"
 
 #include <utility>
@@ -97,29 +98,17 @@ BOOL CDialog::PreTranslateMessage(MSG*)
 
 BOOL CDialog::OnInitDialog()
 {
-    UpdateData(FALSE);
     return TRUE;
 }
 
 void CDialog::OnOK()
 {
-    UpdateData(TRUE);
     EndDialog(IDOK);
 }
 
 void CDialog::OnCancel()
 {
     EndDialog(IDCANCEL);
-}
-
-void CDialog::DoDataExchange(CDataExchange*)
-{
-}
-
-void CDialog::UpdateData(BOOL bSaveAndValidate)
-{
-    CDataExchange dx(this, bSaveAndValidate);
-    DoDataExchange(&dx);
 }
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "afx/DataExchange.h"
 #include "afx/Wnd.h"
 
 // A modal dialog made by the dialog manager from a template in the module's
@@ -25,12 +24,10 @@ protected:
     virtual BOOL OnInitDialog();
     virtual void OnOK();
     virtual void OnCancel();
-    virtual void DoDataExchange(CDataExchange* pDX);
     // Sees each message for the dialog or its controls that its modal loop
     // takes, before the dialog manager does; TRUE when it handled it. Only
     // while the dialog is enabled: a box or dialog open over it has the input.
     virtual BOOL PreTranslateMessage(MSG* pMsg);
-    void UpdateData(BOOL bSaveAndValidate = TRUE);
 
     DECLARE_MESSAGE_MAP()
 

@@ -3,19 +3,22 @@
 #include "afx/Clipboard.h"
 
 namespace {
-// Whether the process runs elevated; not when that cannot be told.
-bool IsElevated()
+// Whether the process runs as the elevated half of a split token (UAC on, run
+// as administrator), where the shell runs below it. An elevated token of the
+// default type (UAC off, or the built-in Administrator) has the shell at its
+// own level. Not when that cannot be told.
+bool IsAboveTheShell()
 {
     HANDLE hToken;
     if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &hToken))
         return false;
-    TOKEN_ELEVATION elevation = {};
+    TOKEN_ELEVATION_TYPE type = TokenElevationTypeDefault;
     DWORD nBytes;
-    const bool bElevated =
-        ::GetTokenInformation(hToken, TokenElevation, &elevation, sizeof elevation, &nBytes) &&
-        elevation.TokenIsElevated;
+    const bool bFull =
+        ::GetTokenInformation(hToken, TokenElevationType, &type, sizeof type, &nBytes) &&
+        type == TokenElevationTypeFull;
     ::CloseHandle(hToken);
-    return bElevated;
+    return bFull;
 }
 
 // nFormat's data as a whole, in global memory.
@@ -37,19 +40,25 @@ bool HasFiles(IDataObject* pDataObject)
 }
 } // namespace
 
-BOOL COleDropTarget::Register(CWnd* pWnd)
+BOOL COleDropTarget::Register(CWnd* pWnd, IDropDataSink* pSink)
 {
-    if (IsElevated() || FAILED(::RegisterDragDrop(pWnd->m_hWnd, this)))
+    if (IsAboveTheShell() || FAILED(::RegisterDragDrop(pWnd->m_hWnd, this)))
         return FALSE;
     m_pWnd = pWnd;
+    m_pSink = pSink;
     return TRUE;
 }
 
 void COleDropTarget::Revoke()
 {
-    if (m_pWnd)
-        ::RevokeDragDrop(m_pWnd->m_hWnd);
+    if (!m_pWnd)
+        return;
+    ::RevokeDragDrop(m_pWnd->m_hWnd);
+    // A source may still hold a proxy of the target: its calls now fail
+    // instead of reaching an object that goes with the window.
+    ::CoDisconnectObject(static_cast<IDropTarget*>(this), 0);
     m_pWnd = nullptr;
+    m_pSink = nullptr;
 }
 
 STDMETHODIMP COleDropTarget::QueryInterface(REFIID riid, void** ppvObject)
@@ -111,7 +120,7 @@ STDMETHODIMP COleDropTarget::Drop(IDataObject* pDataObject, DWORD, POINTL, DWORD
     // same files again as WM_DROPFILES to a window that accepts those: the
     // window must refuse that message as it refused this drop, and must not
     // refuse a drop it has taken or answered.
-    if (*pdwEffect != DROPEFFECT_NONE && !m_pWnd->OnDropData(pDataObject))
+    if (*pdwEffect != DROPEFFECT_NONE && !m_pSink->OnDropData(pDataObject))
         *pdwEffect = DROPEFFECT_NONE;
     return S_OK;
 }

@@ -22,12 +22,23 @@ private:
     bool m_bInit;
 };
 
+// What a drop target hands the data of the drops it lets through.
+class IDropDataSink
+{
+public:
+    // Whether the drop was taken: a drop nothing was taken from is refused.
+    virtual BOOL OnDropData(IDataObject* pDataObject) = 0;
+
+protected:
+    ~IDropDataSink() = default;
+};
+
 // Makes a window a drop target of files through OLE: a drag whose data holds
 // them, as a drop handle (CF_HDROP) or as the shell's item ID lists ("Shell
 // IDList Array", which the shell gives where it can make no drop handle, for
 // paths past 259 characters), is offered a copy while the window is enabled,
-// and its data object goes to the window's OnDropData. Never a move: the
-// source would delete what it believes was moved.
+// and its data object goes to the sink. Never a move: the source would delete
+// what it believes was moved.
 //
 // The window lives inside this object's registration: Register once it is
 // made, Revoke before it goes. The object is the window's member, not
@@ -39,11 +50,11 @@ public:
     COleDropTarget(const COleDropTarget&) = delete;
     COleDropTarget& operator=(const COleDropTarget&) = delete;
 
-    // Registers pWnd, on a thread where OLE is initialised, unless the
-    // program runs elevated: OLE takes no drop from a program of lower
-    // integrity, such as the shell, and drops then come as WM_DROPFILES
-    // (CWnd::DragAcceptFiles). FALSE when not registered.
-    BOOL Register(CWnd* pWnd);
+    // Registers pWnd, on a thread where OLE is initialised, its drops' data
+    // going to pSink, unless the program runs elevated above the shell: OLE
+    // takes no drop from a program of lower integrity, and drops then come as
+    // WM_DROPFILES (CWnd::DragAcceptFiles). FALSE when not registered.
+    BOOL Register(CWnd* pWnd, IDropDataSink* pSink);
     void Revoke();
 
     STDMETHODIMP QueryInterface(REFIID riid, void** ppvObject) override;
@@ -61,6 +72,7 @@ private:
     DWORD Effect(bool bFiles, DWORD dwAllowed) const;
 
     CWnd* m_pWnd = nullptr;
+    IDropDataSink* m_pSink = nullptr;
     ULONG m_nRefs = 0;
     // Whether the data of the drag over the window holds files.
     bool m_bFiles = false;

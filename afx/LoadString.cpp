@@ -1,6 +1,6 @@
 #include "afx/LoadString.h"
 
-#include "afx/WinApp.h"
+#include "afx/ResourceHandle.h"
 
 std::wstring AfxLoadString(UINT nID)
 {

@@ -61,11 +61,6 @@ CWnd* AfxGetMainWnd()
     return g_pApp ? g_pApp->m_pMainWnd : nullptr;
 }
 
-HINSTANCE AfxGetResourceHandle()
-{
-    return ::GetModuleHandleW(NULL);
-}
-
 HWND AfxGetModalOwner()
 {
     const CWnd* pMainWnd = AfxGetMainWnd();

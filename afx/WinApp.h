@@ -39,9 +39,6 @@ public:
     CMainWndScope& operator=(const CMainWndScope&) = delete;
 };
 
-// The module that holds the program's resources: its executable.
-HINSTANCE AfxGetResourceHandle();
-
 // The window that a dialog or message box without a parent of its own is
 // modal over: what the main window last activated, which is the main window
 // itself unless a dialog run from one of its handlers is open.

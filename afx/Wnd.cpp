@@ -34,11 +34,6 @@ void CWnd::DragAcceptFiles(BOOL bAccept)
         AllowDropsFromLowerIntegrity(m_hWnd);
 }
 
-BOOL CWnd::OnDropData(IDataObject*)
-{
-    return FALSE;
-}
-
 BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
 {
     m_hWnd = ::GetDlgItem(pParent->m_hWnd, nID);

@@ -47,10 +47,6 @@ public:
     BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
     void GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
 
-    // The data of a drop that the window's COleDropTarget (afx/DropTarget.h)
-    // let it have; whether the window took the drop. None by default.
-    virtual BOOL OnDropData(IDataObject* pDataObject);
-
     HWND m_hWnd = NULL;
 
 protected:

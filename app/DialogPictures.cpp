@@ -1,7 +1,7 @@
 #include "app/DialogPictures.h"
 
+#include "afx/ResourceHandle.h"
 #include "afx/SystemLibrary.h"
-#include "afx/WinApp.h"
 
 #include <iterator>
 #include <utility>

@@ -14,13 +14,12 @@ CInfoDlg::CInfoDlg() : CDialog(IDD_INFO, NULL)
 {
 }
 
-void CInfoDlg::DoDataExchange(CDataExchange* pDX)
+BOOL CInfoDlg::OnInitDialog()
 {
-    // The boxes are read-only: nothing to save when the dialog ends.
-    if (pDX->m_bSaveAndValidate)
-        return;
+    CDialog::OnInitDialog();
     std::wstring strText = AfxLoadString(IDS_INFO_TEXT);
     GetDlgItem(IDC_INFO_TEXT).SetWindowText(strText.c_str());
     strText = AfxLoadString(IDS_INFO_HIDDEN);
     GetDlgItem(IDC_INFO_HIDDEN).SetWindowText(strText.c_str());
+    return TRUE;
 }

@@ -10,9 +10,8 @@ public:
     CInfoDlg();
 
 protected:
-    // Fills both boxes as the dialog opens; they are read-only, so nothing
-    // comes back from them.
-    void DoDataExchange(CDataExchange* pDX) override;
+    // Fills both boxes; they are read-only, so nothing comes back from them.
+    BOOL OnInitDialog() override;
 
     DECLARE_MESSAGE_MAP()
 };

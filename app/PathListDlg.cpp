@@ -2,6 +2,7 @@
 
 #include "afx/Clipboard.h"
 #include "afx/PaintDC.h"
+#include "afx/ResourceHandle.h"
 #include "afx/WinApp.h"
 #include "app/CommandLineIntake.h"
 #include "app/DropIntake.h"
@@ -75,7 +76,7 @@ BOOL CPathListDlg::OnInitDialog()
     // handle cannot; WM_DROPFILES for programs that post it and for the
     // elevated window, which takes no OLE drop from the shell.
     DragAcceptFiles(TRUE);
-    m_dropTarget.Register(this);
+    m_dropTarget.Register(this, this);
     m_pathsBox.SubclassDlgItem(IDC_PATHS, this);
     m_pictures.Show(m_hWnd, CDialogPictures::WindowDpi(m_hWnd));
     if (m_lpszCommandLine)

@@ -14,7 +14,7 @@
 // The main window: lists the paths of the files and folders dropped on it or
 // pasted, their number, and converts and copies the list on its buttons and
 // its path box's menu.
-class CPathListDlg : public CDialog
+class CPathListDlg : public CDialog, private IDropDataSink
 {
 public:
     // The rules of the two lists: the ANSI code page's, and Unicode letter case.

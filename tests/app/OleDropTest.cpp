@@ -53,6 +53,53 @@ HRESULT WINAPI RecordRevoke(HWND hWnd)
     return g_pfnRevokeDragDrop(hWnd);
 }
 
+// The elevation the process's token answers, as the token of each way
+// Windows runs a program has it.
+TOKEN_ELEVATION_TYPE g_elevationType;
+DWORD g_bIsElevated;
+BOOL(WINAPI* g_pfnGetTokenInformation)(HANDLE, TOKEN_INFORMATION_CLASS, LPVOID, DWORD, PDWORD);
+BOOL WINAPI AnswerElevation(HANDLE hToken, TOKEN_INFORMATION_CLASS infoClass, LPVOID pInfo,
+                            DWORD cbInfo, PDWORD pcbReturned)
+{
+    if (infoClass == TokenElevationType && cbInfo >= sizeof g_elevationType) {
+        *static_cast<TOKEN_ELEVATION_TYPE*>(pInfo) = g_elevationType;
+        *pcbReturned = sizeof g_elevationType;
+        return TRUE;
+    }
+    if (infoClass == TokenElevation && cbInfo >= sizeof(TOKEN_ELEVATION)) {
+        static_cast<TOKEN_ELEVATION*>(pInfo)->TokenIsElevated = g_bIsElevated;
+        *pcbReturned = sizeof(TOKEN_ELEVATION);
+        return TRUE;
+    }
+    return g_pfnGetTokenInformation(hToken, infoClass, pInfo, cbInfo, pcbReturned);
+}
+
+// A source in another apartment: holds a proxy of the target made from the
+// stream until told the target was revoked, then calls it.
+struct CProxyHolder
+{
+    IStream* pStream;
+    HANDLE hHeld, hRevoked;
+    HRESULT hrAfter = S_OK;
+};
+
+DWORD WINAPI HoldProxyAndCall(void* pParameter)
+{
+    auto& holder = *static_cast<CProxyHolder*>(pParameter);
+    ::CoInitializeEx(NULL, COINIT_MULTITHREADED);
+    IDropTarget* pProxy = nullptr;
+    holder.hrAfter = ::CoGetInterfaceAndReleaseStream(holder.pStream, IID_IDropTarget,
+                                                      reinterpret_cast<void**>(&pProxy));
+    ::SetEvent(holder.hHeld);
+    ::WaitForSingleObject(holder.hRevoked, 10000);
+    if (pProxy) {
+        holder.hrAfter = pProxy->DragLeave();
+        pProxy->Release();
+    }
+    ::CoUninitialize();
+    return 0;
+}
+
 class OleDropTest : public PathListDlgFixture
 {
 protected:
@@ -87,6 +134,66 @@ TEST_F(OleDropTest, TheWindowIsADropTargetUnlessElevated)
         }});
         EXPECT_EQ(g_hRevoked, bElevated ? NULL : hWnd);
     }
+}
+
+// Only the elevated half of a split token (UAC on, run as administrator) has
+// the shell below it; elevated by default (UAC off, the built-in
+// Administrator), the shell runs at the window's level and drops through OLE.
+TEST_F(OleDropTest, TheWindowIsADropTargetUnlessElevatedAboveTheShell)
+{
+    m_token.reset();
+    CImportPatch tokenInformation("advapi32.dll", "GetTokenInformation",
+                                  reinterpret_cast<void*>(AnswerElevation));
+    ASSERT_TRUE(tokenInformation.IsPatched());
+    g_pfnGetTokenInformation = RealOf<decltype(g_pfnGetTokenInformation)>(tokenInformation);
+    const struct
+    {
+        TOKEN_ELEVATION_TYPE type;
+        DWORD bIsElevated;
+        bool bRegistered;
+    } TOKENS[] = {
+        {TokenElevationTypeLimited, FALSE, true}, // UAC on, as the shell starts it
+        {TokenElevationTypeFull, TRUE, false},    // UAC on, run as administrator
+        {TokenElevationTypeDefault, TRUE, true},  // UAC off, or the built-in Administrator
+        {TokenElevationTypeDefault, FALSE, true}, // a standard user with UAC off
+    };
+    for (const auto& token : TOKENS) {
+        g_elevationType = token.type;
+        g_bIsElevated = token.bIsElevated;
+        Run({[&](HWND hDlg) {
+            EXPECT_EQ(::GetPropW(hDlg, L"WineMarshalledDropTarget") != NULL, token.bRegistered)
+                << token.type << " " << token.bIsElevated;
+        }});
+    }
+}
+
+// A source in another apartment that still holds the target once the window
+// has revoked it, as the source of a drag cut short may: its calls fail
+// instead of reaching a target that goes with the window.
+TEST_F(OleDropTest, ARevokedTargetTakesNoCallsFromProxiesStillHeld)
+{
+    struct CSink : IDropDataSink
+    {
+        BOOL OnDropData(IDataObject*) override { return TRUE; }
+    } sink;
+    CWnd wnd(::CreateWindowW(L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL));
+    COleDropTarget target;
+    ASSERT_TRUE(target.Register(&wnd, &sink));
+    IStream* pStream = nullptr;
+    ASSERT_EQ(::CoMarshalInterThreadInterfaceInStream(IID_IDropTarget, &target, &pStream), S_OK);
+    CProxyHolder holder = {pStream, ::CreateEventW(NULL, TRUE, FALSE, NULL),
+                           ::CreateEventW(NULL, TRUE, FALSE, NULL)};
+    HANDLE hThread = ::CreateThread(NULL, 0, HoldProxyAndCall, &holder, 0, NULL);
+    // Waiting as an apartment's thread does: the proxy's calls are messages.
+    DWORD dwIndex;
+    ::CoWaitForMultipleHandles(0, 10000, 1, &holder.hHeld, &dwIndex);
+    target.Revoke();
+    ::SetEvent(holder.hRevoked);
+    ::CoWaitForMultipleHandles(0, 10000, 1, &hThread, &dwIndex);
+    EXPECT_TRUE(FAILED(holder.hrAfter)) << std::hex << holder.hrAfter;
+    for (const HANDLE h : {hThread, holder.hHeld, holder.hRevoked})
+        ::CloseHandle(h);
+    ::DestroyWindow(wnd.m_hWnd);
 }
 
 // Files come as by a drop: the drop handle first, where there is none that
