@@ -4,6 +4,7 @@
 #include "res/resource.h"
 #include "tests/support/ImportPatch.h"
 #include "tests/support/Paths.h"
+#include "tests/support/ProgramWindows.h"
 #include "tests/support/TestApp.h"
 
 #include <windows.h>
@@ -61,31 +62,6 @@ TEST(StartupTest, RestrictsTheDllSearchBeforeInitInstance)
                                              L"InitInstance"}));
     }
     theTestApp.m_initInstance = nullptr;
-}
-
-// The visible window of another process that hOwner owns (NULL: its main
-// window), waited for up to 20 s.
-HWND WaitForWindow(DWORD dwProcessId, HWND hOwner)
-{
-    for (int nTries = 0; nTries < 2000; ++nTries, ::Sleep(10)) {
-        for (HWND hWnd = ::GetTopWindow(NULL); hWnd; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
-            DWORD dwOf = 0;
-            ::GetWindowThreadProcessId(hWnd, &dwOf);
-            if (dwOf == dwProcessId && ::IsWindowVisible(hWnd) &&
-                ::GetWindow(hWnd, GW_OWNER) == hOwner)
-                return hWnd;
-        }
-    }
-    return NULL;
-}
-
-// Asked of the window: another process's control does not answer GetWindowText.
-std::wstring TextOf(HWND hWnd)
-{
-    std::wstring strText(::SendMessageW(hWnd, WM_GETTEXTLENGTH, 0, 0), L'\0');
-    strText.resize(::SendMessageW(hWnd, WM_GETTEXT, strText.size() + 1,
-                                  reinterpret_cast<LPARAM>(strText.data())));
-    return strText;
 }
 
 template <class F> std::wstring PathBy(F pfnPath, const std::wstring& strPath)
