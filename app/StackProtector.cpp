@@ -5,12 +5,9 @@
 // loads the provider's DLLs: 6% of the program's start-up under Wine).
 #include <windows.h>
 
-#include <ntsecapi.h>
-
 extern "C" {
-// What it holds until it is seeded, and if the seed fails: libssp's
-// fallback, whose NUL and line feed end the strings an overflow copies.
-void* __stack_chk_guard = reinterpret_cast<void*>(0xFF0A0000);
+// Seeded before any protected function runs.
+void* __stack_chk_guard;
 
 // A protected function found its frame overwritten: the process ends at once,
 // as Windows ends a program whose own stack cookie failed (Windows 8 and
@@ -23,10 +20,35 @@ void* __stack_chk_guard = reinterpret_cast<void*>(0xFF0A0000);
 }
 
 namespace {
-// From the system's own random number generator, before the program's other
-// constructors run. Unprotected itself: it changes the guard it would check.
+// h with v stirred in, every bit of v reaching every bit of h.
+unsigned long long Stir(unsigned long long h, unsigned long long v)
+{
+    h = (h ^ v) * 0x9E3779B97F4A7C15ull;
+    return h ^ (h >> 29);
+}
+
+// From what differs at every start and costs nothing to read, as Visual C++
+// seeds its own cookie: the time, the process and thread, the performance
+// counter, and where ASLR put the program and its stack. Only KERNEL32:
+// RtlGenRandom (ADVAPI32!SystemFunction036) forwards to CRYPTBASE.dll, which
+// is no known DLL, and the loader would look for it beside the program before
+// the program's first instruction could restrict the search. Before the
+// program's other constructors; unprotected itself, since it changes the
+// guard it would check.
 __attribute__((constructor(101), no_stack_protector)) void SeedStackGuard()
 {
-    RtlGenRandom(&__stack_chk_guard, sizeof __stack_chk_guard);
+    FILETIME now;
+    ::GetSystemTimeAsFileTime(&now);
+    LARGE_INTEGER counter;
+    ::QueryPerformanceCounter(&counter);
+    unsigned long long h =
+        (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+    h = Stir(h, (static_cast<unsigned long long>(::GetCurrentProcessId()) << 32) |
+                    ::GetCurrentThreadId());
+    h = Stir(h, ::GetTickCount());
+    h = Stir(h, counter.QuadPart);
+    h = Stir(h, reinterpret_cast<UINT_PTR>(&now));
+    h = Stir(h, reinterpret_cast<UINT_PTR>(::GetModuleHandleW(NULL)));
+    __stack_chk_guard = reinterpret_cast<void*>(static_cast<UINT_PTR>(h ^ (h >> 32)));
 }
 } // namespace
