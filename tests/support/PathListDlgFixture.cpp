@@ -1,11 +1,9 @@
 #include "tests/support/PathListDlgFixture.h"
 
-#include "afx/WinApp.h"
-#include "app/PathListDlg.h"
+#include "tests/support/MainDlg.h"
 
 INT_PTR PathListDlgFixture::Run(std::vector<Step> steps)
 {
-    CPathListDlg dlg(m_codePage, m_unicodeCase);
-    const CMainWndScope mainWnd(&dlg);
+    CMainDlg dlg;
     return RunModal(dlg, std::move(steps));
 }
