@@ -25,3 +25,21 @@ function(vexlo_add_test_binary target)
         gtest_discover_tests(${target})
     endif()
 endfunction()
+
+# Tests under Wine share their prefix's server, desktop and clipboard: those of
+# one prefix take turns, those of others run beside them (the Windows test
+# presets run two at once). Last in a folder, gives every test of the folder
+# that runs under Wine and names no prefix of its own the build tree's one.
+function(vexlo_lock_wine_prefixes)
+    if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
+        return()
+    endif()
+    get_property(tests DIRECTORY PROPERTY TESTS)
+    foreach(test IN LISTS tests)
+        get_test_property(${test} RESOURCE_LOCK prefix)
+        get_test_property(${test} LABELS labels)
+        if(NOT prefix AND NOT "static" IN_LIST labels)
+            set_tests_properties(${test} PROPERTIES RESOURCE_LOCK ${PROJECT_BINARY_DIR}/wineprefix)
+        endif()
+    endforeach()
+endfunction()

@@ -4,6 +4,7 @@
 #include "res/resource.h"
 #include "tests/support/Ansi.h"
 #include "tests/support/ModalRun.h"
+#include "tests/support/WindowChecks.h"
 
 #include <gtest/gtest.h>
 
@@ -114,11 +115,7 @@ TEST_F(InfoDlgTest, OpensCentredWithExitFocusedAndBothTextsInTheAnsiCodePage)
         EXPECT_EQ(::SendMessageA(hDlg, DM_GETDEFID, 0, 0), MAKELONG(IDOK, DC_HASDEFID));
 
         // With no main window there is nothing to centre over but the screen.
-        RECT rcWork, rcDlg;
-        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
-        ::GetWindowRect(hDlg, &rcDlg);
-        EXPECT_NEAR(rcDlg.left + rcDlg.right, rcWork.left + rcWork.right, 1);
-        EXPECT_NEAR(rcDlg.top + rcDlg.bottom, rcWork.top + rcWork.bottom, 1);
+        EXPECT_TRUE(IsCentredOnWorkArea(hDlg));
 
         const HWND hIconStatic = FindIconStatic(hDlg);
         ASSERT_TRUE(hIconStatic);
@@ -169,9 +166,7 @@ TEST_F(InfoDlgTest, TabGoesFromExitThroughBothBoxesAndBackShowingTheLastHiddenLi
              const HWND hBox = ::GetDlgItem(hDlg, IDC_INFO_HIDDEN);
              EXPECT_EQ(::GetFocus(), hBox);
              // Positions in the box's own units, which need not be bytes.
-             DWORD nStart = 1, nEnd = 0;
-             ::SendMessageA(hBox, EM_GETSEL, reinterpret_cast<WPARAM>(&nStart),
-                            reinterpret_cast<LPARAM>(&nEnd));
+             const auto [nStart, nEnd] = GetSelection(hBox);
              const LRESULT nLastLineStart = ::SendMessageA(hBox, EM_LINEINDEX, 7, 0);
              EXPECT_EQ(nStart, 0u);
              EXPECT_EQ(nEnd,

@@ -1,13 +1,11 @@
-#include "afx/LoadString.h"
-#include "afx/WinApp.h"
 #include "res/resource.h"
-#include "tests/support/Ansi.h"
 #include "tests/support/Clipboard.h"
 #include "tests/support/DropFiles.h"
 #include "tests/support/MessageBoxAnswerer.h"
 #include "tests/support/ModalRun.h"
 #include "tests/support/PathListDlgFixture.h"
 #include "tests/support/Paths.h"
+#include "tests/support/WindowChecks.h"
 
 #include <gtest/gtest.h>
 
@@ -30,11 +28,7 @@ TEST_F(PathListDlgTest, OpensCentredReadyForDropsWithCopyAllFocused)
         EXPECT_EQ(::GetFocus(), ::GetDlgItem(hDlg, IDC_COPYALL));
         EXPECT_TRUE(::GetWindowLongA(hDlg, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
 
-        RECT rcWork, rcDlg;
-        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
-        ::GetWindowRect(hDlg, &rcDlg);
-        EXPECT_NEAR(rcDlg.left + rcDlg.right, rcWork.left + rcWork.right, 1);
-        EXPECT_NEAR(rcDlg.top + rcDlg.bottom, rcWork.top + rcWork.bottom, 1);
+        EXPECT_TRUE(IsCentredOnWorkArea(hDlg));
 
         // One icon for the caption, the task list and dragging; the drag
         // icon's handle comes back from the dialog procedure itself.
@@ -59,7 +53,7 @@ TEST_F(PathListDlgTest, DropShowsPathsInOrderAndTheirCountAndIsReleased)
         const HDROP hDrop = Drop(hDlg, first);
         EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), Join(first));
         EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "3");
-        EXPECT_EQ(::GlobalSize(hDrop), 0u) << "the drop was not released";
+        EXPECT_TRUE(IsReleased(hDrop)) << "the drop was not released";
 
         Drop(hDlg, second);
         EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), "E:\\only.doc");
@@ -134,19 +128,13 @@ TEST_F(PathListDlgTest, ConfirmedCopyPutsTheShownTextOnTheClipboardAllSelectedEn
 
         ASSERT_EQ(m_boxes.Seen().size(), 1u);
         const CMessageBoxSeen& box = m_boxes.Seen()[0];
-        EXPECT_EQ(box.strText, AfxLoadString(IDS_CONFIRM_COPY));
-        EXPECT_EQ(box.strCaption, AfxGetApp()->m_strAppName);
-        EXPECT_TRUE(box.bHasOk);
-        EXPECT_TRUE(box.bHasCancel);
+        EXPECT_TRUE(IsProgramMessageBox(box, IDS_CONFIRM_COPY, MB_OKCANCEL));
         EXPECT_EQ(box.hIcon, ::LoadIconA(NULL, IDI_EXCLAMATION));
         EXPECT_EQ(box.hOwner, hDlg);
-        EXPECT_FALSE(box.bOwnerEnabled) << "the box is not modal over the dialog";
 
         EXPECT_EQ(ReadClipboardText(), strShown);
         const HWND hPaths = ::GetDlgItem(hDlg, IDC_PATHS);
-        DWORD nStart = 1, nEnd = 0;
-        ::SendMessageA(hPaths, EM_GETSEL, reinterpret_cast<WPARAM>(&nStart),
-                       reinterpret_cast<LPARAM>(&nEnd));
+        const auto [nStart, nEnd] = GetSelection(hPaths);
         EXPECT_EQ(nStart, 0u);
         EXPECT_EQ(nEnd, strShown.size());
         // The last line starts inside the box's client area.
@@ -172,9 +160,7 @@ TEST_F(PathListDlgTest, CancelledOrEmptyCopyLeavesClipboardAndSelectionAlone)
         Click(hDlg, IDC_COPYALL);
         EXPECT_EQ(m_boxes.Seen().size(), 1u);
         EXPECT_EQ(ReadClipboardText(), "before");
-        DWORD nStart = 0, nEnd = 0;
-        ::SendMessageA(hPaths, EM_GETSEL, reinterpret_cast<WPARAM>(&nStart),
-                       reinterpret_cast<LPARAM>(&nEnd));
+        const auto [nStart, nEnd] = GetSelection(hPaths);
         EXPECT_EQ(nStart, 1u);
         EXPECT_EQ(nEnd, 3u);
     }});
@@ -194,13 +180,8 @@ TEST_F(PathListDlgTest, DropOfMoreThan99IsRefusedAndChangesNothing)
         Click(hDlg, IDC_CASE); // upper case
         const HDROP hDrop = Drop(hDlg, Paths(100, "C:\\x"));
         ASSERT_EQ(m_boxes.Seen().size(), 1u);
-        const CMessageBoxSeen& box = m_boxes.Seen()[0];
-        EXPECT_EQ(box.strText, AfxLoadString(IDS_TOO_MANY));
-        EXPECT_EQ(box.strCaption, AfxGetApp()->m_strAppName);
-        EXPECT_TRUE(box.bHasOk);
-        EXPECT_FALSE(box.bHasCancel);
-        EXPECT_FALSE(box.bOwnerEnabled);
-        EXPECT_EQ(::GlobalSize(hDrop), 0u) << "the refused drop was not released";
+        EXPECT_TRUE(IsProgramMessageBox(m_boxes.Seen()[0], IDS_TOO_MANY, MB_OK));
+        EXPECT_TRUE(IsReleased(hDrop)) << "the refused drop was not released";
 
         EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), "C:\\KEPT\\ONE\r\nC:\\KEPT\\TWO");
         EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "2");
@@ -257,17 +238,13 @@ TEST_F(PathListDlgTest, InfoOpensCentredOverTheWindowAndClosingItAnyWayChangesNo
             Click(hDlg, IDC_CASE);
             Click(hDlg, IDC_SLASH);
 
-            const bool bClosed = RunModalOver(
-                hDlg, [hDlg] { Click(hDlg, IDC_INFO); }, {[&](HWND hInfo) {
-                    EXPECT_EQ(::GetWindow(hInfo, GW_OWNER), hDlg);
-                    EXPECT_FALSE(::IsWindowEnabled(hDlg)) << "not modal";
-                    RECT rcDlg, rcInfo;
-                    ::GetWindowRect(hDlg, &rcDlg);
-                    ::GetWindowRect(hInfo, &rcInfo);
-                    EXPECT_NEAR(rcInfo.left + rcInfo.right, rcDlg.left + rcDlg.right, 1);
-                    EXPECT_NEAR(rcInfo.top + rcInfo.bottom, rcDlg.top + rcDlg.bottom, 1);
-                    close(hInfo);
-                }});
+            const bool bClosed =
+                RunModalOver(hDlg, [hDlg] { Click(hDlg, IDC_INFO); }, {[&](HWND hInfo) {
+                                 EXPECT_EQ(::GetWindow(hInfo, GW_OWNER), hDlg);
+                                 EXPECT_FALSE(::IsWindowEnabled(hDlg)) << "not modal";
+                                 EXPECT_TRUE(IsCentredOver(hInfo, hDlg));
+                                 close(hInfo);
+                             }});
             EXPECT_TRUE(bClosed);
             EXPECT_TRUE(::IsWindowEnabled(hDlg));
             EXPECT_TRUE(m_boxes.Seen().empty());

@@ -12,6 +12,7 @@
 #include "tests/support/ModalRun.h"
 #include "tests/support/PathListDlgFixture.h"
 #include "tests/support/Paths.h"
+#include "tests/support/WindowChecks.h"
 
 #include <gtest/gtest.h>
 
@@ -152,9 +153,7 @@ TEST_F(PathsMenuTest, EachFormCopiesTheShownListAsItsReaderNeedsIt)
         EXPECT_EQ(m_boxes.Seen().size(), std::size(forms)) << "a question before each";
         EXPECT_EQ(GetItemWideText(hDlg, IDC_PATHS), strShown);
         EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "2");
-        DWORD nStart = 0, nEnd = 0;
-        ::SendDlgItemMessageW(hDlg, IDC_PATHS, EM_GETSEL, reinterpret_cast<WPARAM>(&nStart),
-                              reinterpret_cast<LPARAM>(&nEnd));
+        const auto [nStart, nEnd] = GetSelection(::GetDlgItem(hDlg, IDC_PATHS));
         EXPECT_EQ(nStart, 2u);
         EXPECT_EQ(nEnd, 5u);
 

@@ -1,14 +1,11 @@
 // Ten thousand drops through the real dialog, mixed with conversions, copies
 // answered both ways and refused drops: the process's memory and its GDI and
 // USER objects stay flat, and every drop handle is released.
-#include "afx/WinApp.h"
-#include "app/PathListDlg.h"
-#include "app/SystemUnicodeCase.h"
-#include "pathlist/CrtCodePage.h"
 #include "res/resource.h"
 #include "tests/support/Clipboard.h"
 #include "tests/support/DropFiles.h"
 #include "tests/support/GuiObjects.h"
+#include "tests/support/MainDlg.h"
 #include "tests/support/MessageBoxAnswerer.h"
 #include "tests/support/ModalRun.h"
 #include "tests/support/Paths.h"
@@ -210,10 +207,7 @@ private:
 
 TEST(SoakTest, TenThousandDropsLeaveMemoryAndObjectsFlatAndReleaseEveryDrop)
 {
-    CCrtCodePage codePage;
-    CSystemUnicodeCase unicodeCase;
-    CPathListDlg dlg(codePage, unicodeCase);
-    const CMainWndScope mainWnd(&dlg);
+    CMainDlg dlg;
     CSoak soak;
     CResourceUse warm = {}, half = {}, end = {};
     const auto start = std::chrono::steady_clock::now();

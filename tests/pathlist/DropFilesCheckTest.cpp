@@ -1,10 +1,10 @@
 #include "pathlist/DropFilesCheck.h"
 
+#include "tests/support/BlockCase.h"
+
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
-#include <memory>
 #include <string>
 
 namespace {
@@ -29,13 +29,6 @@ std::string Wide(const std::string& text)
         units += {c, '\0'};
     return units;
 }
-
-struct BlockCase
-{
-    const char* what;
-    std::string block;
-    bool readable;
-};
 
 TEST(DropFilesCheckTest, AcceptsOnlyListsEndedInsideTheBlock)
 {
@@ -74,9 +67,7 @@ TEST(DropFilesCheckTest, AcceptsOnlyListsEndedInsideTheBlock)
         {"fWide 0xFFFFFFFF", Block(20, 0xFFFFFFFF, nulBytesAcrossUnits), false},
     };
     for (const BlockCase& c : cases) {
-        // Exactly the block's size, so that under ASan a read past it aborts.
-        const auto copy = std::make_unique<unsigned char[]>(c.block.size());
-        std::copy(c.block.begin(), c.block.end(), copy.get());
+        const auto copy = ExactCopy(c.block);
         EXPECT_EQ(IsReadableDropFiles(copy.get(), c.block.size()), c.readable) << c.what;
     }
     EXPECT_FALSE(IsReadableDropFiles(nullptr, 100));

@@ -1,11 +1,11 @@
 #include "pathlist/IdListArrayCheck.h"
 
+#include "tests/support/BlockCase.h"
+
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdint>
-#include <memory>
 #include <string>
 
 namespace {
@@ -43,13 +43,6 @@ std::string OneChainNamedByAll()
     return block + END;
 }
 
-struct BlockCase
-{
-    const char* what;
-    std::string block;
-    bool readable;
-};
-
 TEST(IdListArrayCheckTest, AcceptsOnlyListsEndedInsideTheBlock)
 {
     const BlockCase cases[] = {
@@ -82,9 +75,7 @@ TEST(IdListArrayCheckTest, AcceptsOnlyListsEndedInsideTheBlock)
         {"an offset inside an item walked", Fields({1, 12, 13}) + Item("\xFF\xFF") + END, false},
     };
     for (const BlockCase& c : cases) {
-        // Exactly the block's size, so that under ASan a read past it aborts.
-        const auto copy = std::make_unique<unsigned char[]>(c.block.size());
-        std::copy(c.block.begin(), c.block.end(), copy.get());
+        const auto copy = ExactCopy(c.block);
         const auto start = std::chrono::steady_clock::now();
         EXPECT_EQ(IsReadableIdListArray(copy.get(), c.block.size()), c.readable) << c.what;
         const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;

@@ -1,6 +1,9 @@
 #include "tests/support/MessageBoxAnswerer.h"
 
+#include "afx/LoadString.h"
+#include "afx/WinApp.h"
 #include "afx/Wnd.h"
+#include "tests/support/Ansi.h"
 
 namespace {
 // The controls of a message box, as Windows and Wine number them.
@@ -56,4 +59,25 @@ void CMessageBoxAnswerer::OnActivate(HWND hWnd)
     // Answered once its own loop runs, as a click would be.
     ::PostMessageA(hWnd, WM_COMMAND, MAKEWPARAM(m_nAnswer, BN_CLICKED),
                    reinterpret_cast<LPARAM>(::GetDlgItem(hWnd, m_nAnswer)));
+}
+
+testing::AssertionResult IsProgramMessageBox(const CMessageBoxSeen& box, UINT nIDText, UINT nType)
+{
+    testing::AssertionResult result = testing::AssertionFailure();
+    bool bFailed = false;
+    const auto expect = [&](bool bHolds, const char* pszWhat) {
+        if (!bHolds)
+            result << (bFailed ? "; " : "") << pszWhat;
+        bFailed |= !bHolds;
+    };
+    expect(box.strText == AfxLoadString(nIDText), "another text");
+    expect(box.strCaption == AfxGetApp()->m_strAppName, "another caption");
+    expect(box.bHasOk, "no OK button");
+    expect(box.bHasCancel == (nType == MB_OKCANCEL),
+           box.bHasCancel ? "a Cancel button" : "no Cancel button");
+    expect(!box.bOwnerEnabled, "not modal over its owner");
+    if (!bFailed)
+        return testing::AssertionSuccess();
+    return result << " (the box said \"" << Ansi(box.strText) << "\", captioned \""
+                  << Ansi(box.strCaption) << "\")";
 }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <set>
 #include <string>
@@ -18,6 +20,11 @@ struct CMessageBoxSeen
     HWND hOwner;
     bool bOwnerEnabled;
 };
+
+// Whether a box is one of the program's own: the text of string resource
+// nIDText under the application's title, OK and, if nType is MB_OKCANCEL,
+// Cancel, modal over its owner.
+testing::AssertionResult IsProgramMessageBox(const CMessageBoxSeen& box, UINT nIDText, UINT nType);
 
 // While it lives, answers every message box this thread opens, as soon as
 // the box is activated, with the button nAnswer, and records what it showed.

@@ -1,12 +1,10 @@
 #include "tests/support/PathListDlgFixture.h"
 
-#include "afx/WinApp.h"
-#include "app/PathListDlg.h"
+#include "tests/support/MainDlg.h"
 
 INT_PTR PathListDlgFixture::Run(std::vector<Step> steps)
 {
-    CPathListDlg dlg(m_codePage, m_unicodeCase);
+    CMainDlg dlg;
     dlg.SetCommandLine(m_lpszCommandLine);
-    const CMainWndScope mainWnd(&dlg);
     return RunModal(dlg, std::move(steps));
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "app/SystemUnicodeCase.h"
-#include "pathlist/CrtCodePage.h"
 #include "tests/support/MessageBoxAnswerer.h"
 #include "tests/support/ModalRun.h"
 
@@ -9,9 +7,8 @@
 
 #include <vector>
 
-// The main dialog as the program runs it: the application's main window, with
-// the C runtime's code page rules and the system's Unicode case; its message boxes answered OK
-// unless a test says otherwise.
+// The main dialog as the program runs it (tests/support/MainDlg.h), its
+// message boxes answered OK unless a test says otherwise.
 class PathListDlgFixture : public ::testing::Test
 {
 protected:
@@ -20,7 +17,5 @@ protected:
 
     // What the dialog takes as the program's command line; none when null.
     const wchar_t* m_lpszCommandLine = nullptr;
-    CCrtCodePage m_codePage;
-    CSystemUnicodeCase m_unicodeCase;
     CMessageBoxAnswerer m_boxes{IDOK};
 };

@@ -7,12 +7,9 @@
 // Without it the paths are a user's documents' names, of 37 and 38.
 // Each drop arrives on its own turn of the dialog's loop, so the box has
 // painted the one before, as it would between two drops of a user.
-#include "afx/WinApp.h"
-#include "app/PathListDlg.h"
-#include "app/SystemUnicodeCase.h"
-#include "pathlist/CrtCodePage.h"
 #include "res/resource.h"
 #include "tests/support/DropFiles.h"
+#include "tests/support/MainDlg.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -101,10 +98,7 @@ int main(int argc, char* argv[])
 {
     const int nRuns = argc > 1 ? std::atoi(argv[1]) : 101;
     const size_t nChars = argc > 2 ? static_cast<size_t>(std::atol(argv[2])) : 0;
-    CCrtCodePage codePage;
-    CSystemUnicodeCase unicodeCase;
-    CPathListDlg dlg(codePage, unicodeCase);
-    const CMainWndScope mainWnd(&dlg);
+    CMainDlg dlg;
     CBench bench{dlg, nRuns, {}, false, {}, 0};
     if (nChars) {
         bench.paths[0] = MakeLongPaths(".xlsx", nChars);
