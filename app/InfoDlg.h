@@ -10,6 +10,7 @@ public:
     CInfoDlg();
 
 protected:
+    BOOL OnInitDialog() override;
     // Fills both boxes as the dialog opens; they are read-only, so nothing
     // comes back from them.
     void DoDataExchange(CDataExchange* pDX) override;
