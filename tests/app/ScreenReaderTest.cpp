@@ -3,7 +3,6 @@
 // of the count after each intake of files.
 #include "afx/DropTarget.h"
 #include "afx/WinApp.h"
-#include "app/InfoDlg.h"
 #include "app/PathListDlg.h"
 #include "res/resource.h"
 #include "tests/support/AccAnnotations.h"
