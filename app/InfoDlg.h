@@ -10,7 +10,7 @@ public:
     CInfoDlg();
 
 protected:
-    // Fills both boxes; they are read-only, so nothing comes back from them.
+    // Sets the icon and fills both boxes; they are read-only, so nothing comes back from them.
     BOOL OnInitDialog() override;
 
     DECLARE_MESSAGE_MAP()

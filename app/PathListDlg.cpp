@@ -79,6 +79,7 @@ BOOL CPathListDlg::OnInitDialog()
     m_dropTarget.Register(this, this);
     m_pathsBox.SubclassDlgItem(IDC_PATHS, this);
     m_pictures.Show(m_hWnd, CDialogPictures::WindowDpi(m_hWnd));
+    m_countVoice.Introduce(GetDlgItem(IDC_COUNT).m_hWnd, m_paths.GetCountText());
     if (m_lpszCommandLine)
         PostMessage(WM_TAKE_ARGUMENTS);
     return TRUE;
@@ -212,6 +213,7 @@ void CPathListDlg::ShowIntake(Intake intake)
     if (intake == INTAKE_TAKEN) {
         ShowPaths(m_paths.GetCaseMode());
         GetDlgItem(IDC_COUNT).SetWindowText(m_paths.GetCountText());
+        m_countVoice.Announce(GetDlgItem(IDC_COUNT).m_hWnd, m_paths.GetCountText());
     } else if (intake == INTAKE_TOO_MANY) {
         AfxMessageBox(IDS_TOO_MANY, MB_OK);
     }

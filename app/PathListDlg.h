@@ -3,6 +3,7 @@
 #include "afx/Clipboard.h"
 #include "afx/Dialog.h"
 #include "afx/DropTarget.h"
+#include "app/CountVoice.h"
 #include "app/DialogPictures.h"
 #include "app/PathsBox.h"
 #include "app/SystemNameOrder.h"
@@ -81,4 +82,5 @@ private:
     // The folders picture and the caption, drawn for the window's DPI.
     static const CDialogPictures::Variants s_pictures[2];
     CDialogPictures m_pictures{s_pictures};
+    CCountVoice m_countVoice;
 };

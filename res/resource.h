@@ -20,6 +20,7 @@
 #define IDS_TOO_MANY 105
 #define IDS_CLIPBOARD_BUSY 106
 #define IDS_COPY_FAILED 107
+#define IDS_COUNT_NAME 108
 
 // Main dialog
 #define IDC_INFO 16
@@ -48,6 +49,7 @@
 // Info dialog
 #define IDC_INFO_TEXT 1008
 #define IDC_INFO_HIDDEN 1009
+#define IDC_INFO_ICON 1010
 
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)

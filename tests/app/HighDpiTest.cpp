@@ -19,12 +19,13 @@ class HighDpiTest : public PathListDlgFixture
 using Size = std::pair<LONG, LONG>;
 
 // The main window's controls in template order: x, y, width and height in
-// dialog units. The pictures are the seventh and eighth.
+// dialog units. The pictures are the eighth and ninth, after the path box's
+// hidden label and the box.
 const RECT TEMPLATE_UNITS[] = {
     {142, 30, 40, 12}, {142, 44, 40, 12}, {142, 58, 40, 12}, {142, 72, 40, 12}, {142, 86, 40, 12},
-    {2, 2, 136, 97},   {146, 12, 18, 13}, {146, 4, 31, 8},   {166, 14, 12, 12},
+    {0, 0, 0, 0},      {2, 2, 136, 97},   {146, 12, 18, 13}, {146, 4, 31, 8},   {166, 14, 12, 12},
 };
-const size_t FOLDERS = 6, CAPTION = 7;
+const size_t FOLDERS = 7, CAPTION = 8;
 
 std::vector<HWND> Children(HWND hDlg)
 {

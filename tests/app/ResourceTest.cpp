@@ -275,12 +275,14 @@ TEST(ResourceTest, MainDialogTemplateIsExactlyTheDesignedOne)
          0},
         {IDC_INFO, L"button", L"Info/情報", 142, 72, 40, 12, CHILD | BS_PUSHBUTTON | WS_TABSTOP, 0},
         {IDOK, L"button", L"Exit/終了", 142, 86, 40, 12, CHILD | BS_PUSHBUTTON | WS_TABSTOP, 0},
+        {-1, L"static", L"パス一覧(&L)", 0, 0, 0, 0, WS_CHILD | SS_LEFT, 0}, // hidden
         {IDC_PATHS, L"edit", L"", 2, 2, 136, 97,
          CHILD | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_NOHIDESEL | ES_READONLY |
              ES_WANTRETURN | WS_BORDER | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP,
          0},
-        {-1, L"static", L"#135", 146, 12, 18, 13, CHILD | SS_BITMAP | SS_REALSIZEIMAGE, 0},
-        {-1, L"static", L"#136", 146, 4, 31, 8, CHILD | SS_BITMAP | SS_REALSIZEIMAGE, 0},
+        // The pictures' texts, for screen readers; the program shows the bitmaps.
+        {-1, L"static", L"", 146, 12, 18, 13, CHILD | SS_BITMAP | SS_REALSIZEIMAGE, 0},
+        {-1, L"static", L"Path List", 146, 4, 31, 8, CHILD | SS_BITMAP | SS_REALSIZEIMAGE, 0},
         {IDC_COUNT, L"static", L"0", 166, 14, 12, 12,
          CHILD | SS_CENTER | SS_NOPREFIX | SS_CENTERIMAGE | WS_GROUP, 0},
     };
@@ -312,11 +314,13 @@ TEST(ResourceTest, InfoDialogTemplateIsExactlyTheDesignedOne)
         {IDOK, L"button", L"Exit", 162, 15, 20, 22, CHILD | BS_DEFPUSHBUTTON | WS_TABSTOP, 0},
         {-1, L"static", L"1998.09.07 : Oskenbrat", 30, 14, 118, 8, LABEL, 0},
         {-1, L"static", L"Drumvalex : 「Vexlo Ver1.0」", 30, 4, 96, 8, LABEL, 0},
+        {-1, L"static", L"Vexloの説明", 0, 0, 0, 0, WS_CHILD | SS_LEFT, 0}, // hidden
         {IDC_INFO_TEXT, L"edit", L"", 4, 56, 178, 56, BOX | WS_BORDER | WS_VSCROLL, 0},
-        {IDC_INFO_HIDDEN, L"edit", L"", 30, 44, 130, 10, BOX, 0},
         {-1, L"static", L"このプログラムに関する", 30, 24, 72, 8, LABEL, 0},
         {-1, L"static", L"苦情・問い合わせは、こちのアドレスまで。", 38, 34, 122, 8, LABEL, 0},
-        {-1, L"static", L"#128", 7, 15, 20, 20, CHILD | SS_ICON, 0},
+        {IDC_INFO_HIDDEN, L"edit", L"", 30, 44, 130, 10, BOX, 0},
+        // The program shows its icon there.
+        {IDC_INFO_ICON, L"static", L"", 7, 15, 20, 20, CHILD | SS_ICON, 0},
     };
     EXPECT_EQ(ReadControls(in, nControls, false), expected);
 }
