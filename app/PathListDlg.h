@@ -7,7 +7,7 @@
 #include "app/PathsBox.h"
 #include "app/SystemNameOrder.h"
 #include "app/SystemServerNames.h"
-#include "pathlist/PathListModel.h"
+#include "pathlist/PathList.h"
 
 #include <shellapi.h>
 
@@ -36,11 +36,10 @@ protected:
     void OnInfo();
     void OnSlash();
     void OnCase();
-    void OnCopyAll();
     void OnDpiChanged(UINT nDpi, const RECT* pRect);
     void OnContextMenu(CWnd* pWnd, POINT point);
     void OnPaste();
-    void OnCopyForm(UINT nID);
+    void OnCopy(UINT nID);
     void OnSelectAll();
     void OnSortByName();
     LRESULT OnTakeArguments(WPARAM, LPARAM);
@@ -64,10 +63,10 @@ private:
     Intake TakeIdLists(HGLOBAL hIdLists);
     Intake TakeFiles(CPathIntake& intake);
     void ShowIntake(Intake intake);
-    void ShowPaths(CPathListModel::CaseMode nCaseMode);
+    void ShowPaths();
     static void ReportCopy(ClipboardWrite result);
 
-    CPathListModel m_paths;
+    CPathList m_paths;
     LPCWSTR m_lpszCommandLine = NULL;
     CSystemServerNames m_serverNames;
     CSystemNameOrder m_nameOrder;
