@@ -24,8 +24,9 @@ struct CCopyItem
     std::wstring_view given;
 };
 
-// What a form may ask beside its item: the whole list (its other items, its
-// shown form of any text) and the platform's server names.
+// What a form may ask beside its item: the whole list (a form that needs
+// every item, such as paths relative to the folder they share, reads them
+// there; the shown form of any text) and the platform's server names.
 struct CCopyContext
 {
     const CPathList& list;
