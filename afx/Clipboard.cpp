@@ -1,7 +1,5 @@
 #include "afx/Clipboard.h"
 
-#include "afx/AnsiText.h"
-
 #include <algorithm>
 #include <cstring>
 #include <iterator>
@@ -99,9 +97,4 @@ ClipboardWrite AfxSetClipboardText(HWND hWndOwner, const std::wstring& strText,
         if (d.hData)
             ::GlobalFree(d.hData);
     return result;
-}
-
-ClipboardWrite AfxSetClipboardText(HWND hWndOwner, const std::wstring& strText)
-{
-    return AfxSetClipboardText(hWndOwner, strText, AfxToAnsi(strText));
 }

@@ -42,5 +42,3 @@ enum ClipboardWrite
 // converts by another.
 ClipboardWrite AfxSetClipboardText(HWND hWndOwner, const std::wstring& strText,
                                    const std::string& strAnsiText);
-// The same, with strText converted to the ANSI code page as CF_TEXT.
-ClipboardWrite AfxSetClipboardText(HWND hWndOwner, const std::wstring& strText);

@@ -1,28 +1,20 @@
 #include "app/PathListDlg.h"
 
+#include "afx/AnsiText.h"
 #include "afx/Clipboard.h"
 #include "afx/PaintDC.h"
 #include "afx/ResourceHandle.h"
 #include "afx/WinApp.h"
 #include "app/CommandLineIntake.h"
+#include "app/CopyCommands.h"
 #include "app/DropIntake.h"
 #include "app/IdListIntake.h"
 #include "app/InfoDlg.h"
-#include "pathlist/CopyForms.h"
 #include "res/resource.h"
 
-#include <iterator>
-#include <string>
 #include <utility>
 
 namespace {
-// The path box menu's copy commands, in the order of their ids.
-constexpr CopyForm COPY_FORMS[] = {CopyForm::QUOTED,  CopyForm::NAMES_ONLY, CopyForm::UNC,
-                                   CopyForm::WSL,     CopyForm::URL,        CopyForm::PARENT_FOLDER,
-                                   CopyForm::ESCAPED, CopyForm::GIT_BASH,   CopyForm::CYGWIN,
-                                   CopyForm::ONE_LINE};
-static_assert(ID_COPY_ONE_LINE - ID_COPY_QUOTED + 1 == std::size(COPY_FORMS));
-
 // Posted to itself as the window opens: the command line's names are taken
 // once it shows.
 constexpr UINT WM_TAKE_ARGUMENTS = WM_APP;
@@ -42,11 +34,10 @@ BEGIN_MESSAGE_MAP(CPathListDlg, CDialog)
     ON_BN_CLICKED(IDC_INFO, OnInfo)
     ON_BN_CLICKED(IDC_SLASH, OnSlash)
     ON_BN_CLICKED(IDC_CASE, OnCase)
-    ON_BN_CLICKED(IDC_COPYALL, OnCopyAll)
     ON_WM_DPICHANGED()
     ON_WM_CONTEXTMENU()
     ON_COMMAND(ID_EDIT_PASTE, OnPaste)
-    ON_COMMAND_RANGE(ID_COPY_QUOTED, ID_COPY_ONE_LINE, OnCopyForm)
+    COPY_COMMANDS(ON_COPY_COMMAND)
     ON_COMMAND(ID_EDIT_SELECT_ALL, OnSelectAll)
     ON_COMMAND(ID_SORT_BY_NAME, OnSortByName)
     ON_MESSAGE(WM_TAKE_ARGUMENTS, OnTakeArguments)
@@ -205,13 +196,13 @@ CPathListDlg::Intake CPathListDlg::TakeOpened(Handle hSource)
 
 CPathListDlg::Intake CPathListDlg::TakeFiles(CPathIntake& intake)
 {
-    return m_paths.Take(intake) ? INTAKE_TAKEN : INTAKE_TOO_MANY;
+    return m_paths.AcceptDrop(intake) ? INTAKE_TAKEN : INTAKE_TOO_MANY;
 }
 
 void CPathListDlg::ShowIntake(Intake intake)
 {
     if (intake == INTAKE_TAKEN) {
-        ShowPaths(m_paths.GetCaseMode());
+        ShowPaths();
         GetDlgItem(IDC_COUNT).SetWindowText(m_paths.GetCountText());
         m_countVoice.Announce(GetDlgItem(IDC_COUNT).m_hWnd, m_paths.GetCountText());
     } else if (intake == INTAKE_TOO_MANY) {
@@ -228,29 +219,13 @@ void CPathListDlg::OnInfo()
 void CPathListDlg::OnSlash()
 {
     m_paths.ToggleSlashes();
-    ShowPaths(m_paths.GetCaseMode());
+    ShowPaths();
 }
 
 void CPathListDlg::OnCase()
 {
-    ShowPaths(m_paths.CycleCase());
-}
-
-void CPathListDlg::OnCopyAll()
-{
-    if (AfxMessageBox(IDS_CONFIRM_COPY, MB_OKCANCEL) == IDCANCEL)
-        return;
-    // Copy what the box shows, in its current separators and letter case;
-    // an empty box copies nothing and leaves the clipboard as it was.
-    CWnd paths = GetDlgItem(IDC_PATHS);
-    paths.SendMessage(EM_SETSEL, 0, -1);
-    paths.SendMessage(EM_SCROLLCARET);
-    std::wstring strShown;
-    paths.GetWindowText(strShown);
-    if (strShown.empty())
-        return;
-    ReportCopy(
-        AfxSetClipboardText(m_hWnd, strShown, m_paths.GetAnsiDisplayText(m_paths.GetCaseMode())));
+    m_paths.CycleCase();
+    ShowPaths();
 }
 
 void CPathListDlg::OnContextMenu(CWnd* pWnd, POINT point)
@@ -267,8 +242,9 @@ void CPathListDlg::OnContextMenu(CWnd* pWnd, POINT point)
     const HMENU hMenu = ::LoadMenuW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_PATHS_MENU));
     const HMENU hPopup = ::GetSubMenu(hMenu, 0);
     const UINT nCopyState = m_paths.IsEmpty() ? MF_GRAYED : MF_ENABLED;
-    for (UINT nID = ID_COPY_QUOTED; nID <= ID_COPY_ONE_LINE; ++nID)
-        ::EnableMenuItem(hPopup, nID, MF_BYCOMMAND | nCopyState);
+    for (const CCopyCommand& command : COPY_COMMAND_TABLE)
+        if (command.nFlags & COPY_NEEDS_LIST)
+            ::EnableMenuItem(hPopup, command.nID, MF_BYCOMMAND | nCopyState);
     // The one submenu holds copies alone.
     for (int i = 0; i < ::GetMenuItemCount(hPopup); ++i)
         if (::GetSubMenu(hPopup, i))
@@ -284,17 +260,25 @@ void CPathListDlg::OnContextMenu(CWnd* pWnd, POINT point)
     ::DestroyMenu(hMenu);
 }
 
-void CPathListDlg::OnCopyForm(UINT nID)
+void CPathListDlg::OnCopy(UINT nID)
 {
-    // Only the key reaches here with an empty list: the menu greys the copies.
-    if (m_paths.IsEmpty()) {
+    const CCopyCommand& command = *FindCopyCommand(nID);
+    // Only the key reaches here with an empty list: the menu greys these.
+    if ((command.nFlags & COPY_NEEDS_LIST) && m_paths.IsEmpty()) {
         ::MessageBeep(MB_OK);
         return;
     }
-    if (AfxMessageBox(IDS_CONFIRM_COPY, MB_OKCANCEL) == IDCANCEL)
+    if ((command.nFlags & COPY_ASKS) && AfxMessageBox(IDS_CONFIRM_COPY, MB_OKCANCEL) == IDCANCEL)
         return;
-    const CopyForm form = COPY_FORMS[nID - ID_COPY_QUOTED];
-    ReportCopy(AfxSetClipboardText(m_hWnd, MakeCopyText(form, m_paths, m_serverNames)));
+    if (command.nFlags & COPY_SELECTS_BOX) {
+        m_pathsBox.SendMessage(EM_SETSEL, 0, -1);
+        m_pathsBox.SendMessage(EM_SCROLLCARET);
+    }
+    // An empty box copies nothing and leaves the clipboard as it was.
+    if (m_paths.IsEmpty())
+        return;
+    const CCopyText text = MakeCopyText(command.form, m_paths, m_serverNames, AfxToAnsi);
+    ReportCopy(AfxSetClipboardText(m_hWnd, text.strText, text.strAnsi));
 }
 
 void CPathListDlg::OnSelectAll()
@@ -310,7 +294,7 @@ void CPathListDlg::OnSortByName()
         m_paths.RestoreGivenOrder();
     else
         m_paths.SortByName(m_nameOrder);
-    ShowPaths(m_paths.GetCaseMode());
+    ShowPaths();
 }
 
 void CPathListDlg::ReportCopy(ClipboardWrite result)
@@ -321,7 +305,7 @@ void CPathListDlg::ReportCopy(ClipboardWrite result)
         AfxMessageBox(IDS_COPY_FAILED, MB_OK);
 }
 
-void CPathListDlg::ShowPaths(CPathListModel::CaseMode nCaseMode)
+void CPathListDlg::ShowPaths()
 {
-    GetDlgItem(IDC_PATHS).SetWindowText(m_paths.GetDisplayText(nCaseMode).c_str());
+    m_pathsBox.SetWindowText(m_paths.GetText().c_str());
 }

@@ -8,7 +8,7 @@
 #include "app/PathsBox.h"
 #include "app/SystemNameOrder.h"
 #include "app/SystemServerNames.h"
-#include "pathlist/PathListModel.h"
+#include "pathlist/PathList.h"
 
 #include <shellapi.h>
 
@@ -37,11 +37,10 @@ protected:
     void OnInfo();
     void OnSlash();
     void OnCase();
-    void OnCopyAll();
     void OnDpiChanged(UINT nDpi, const RECT* pRect);
     void OnContextMenu(CWnd* pWnd, POINT point);
     void OnPaste();
-    void OnCopyForm(UINT nID);
+    void OnCopy(UINT nID);
     void OnSelectAll();
     void OnSortByName();
     LRESULT OnTakeArguments(WPARAM, LPARAM);
@@ -65,10 +64,10 @@ private:
     template <class SourceIntake, class Handle> Intake TakeOpened(Handle hSource);
     Intake TakeFiles(CPathIntake& intake);
     void ShowIntake(Intake intake);
-    void ShowPaths(CPathListModel::CaseMode nCaseMode);
+    void ShowPaths();
     static void ReportCopy(ClipboardWrite result);
 
-    CPathListModel m_paths;
+    CPathList m_paths;
     // Until the window has taken it.
     LPCWSTR m_lpszCommandLine = NULL;
     // A drop was refused for too many items, and its message is yet to show.

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <string_view>
-#include <vector>
 
 namespace {
 
@@ -24,23 +23,9 @@ std::wstring_view LastName(std::wstring_view line)
     return rest.substr(first, last + 1 - first);
 }
 
-// A line already on a server is never looked up; one the platform knows no
-// server form for stays as shown. The look-up is asked the name as given.
-std::wstring ServerLine(std::wstring_view shown, const std::wstring& given,
-                        const CPathListModel& list, const CServerNames& serverNames)
-{
-    const CPathParts parts = ReadPath(given);
-    if (parts.nKind != CPathParts::UNC) {
-        std::wstring server = serverNames.ServerForm(given.substr(parts.nRest));
-        if (!server.empty())
-            return list.ToDisplayForm(std::move(server));
-    }
-    return std::wstring(shown);
-}
-
 // The folder holding the line's item, in the line's separators; a root
 // (`C:\`, `\\server\share`) holds itself.
-std::wstring ParentLine(std::wstring_view shown)
+std::wstring ParentOf(std::wstring_view shown)
 {
     const std::wstring line = ReadAwayPrefix(shown);
     const CPathParts parts = ReadPath(line);
@@ -64,7 +49,7 @@ std::wstring ParentLine(std::wstring_view shown)
 }
 
 // A string literal in C and the languages that took its quoting.
-std::wstring EscapedLine(std::wstring_view shown)
+std::wstring Escaped(std::wstring_view shown)
 {
     std::wstring text = L"\"";
     for (wchar_t ch : ReadAwayPrefix(shown)) {
@@ -152,7 +137,7 @@ void AppendEncoded(std::wstring& text, std::wstring_view path)
 }
 
 // RFC 8089: `file:///C:/dir`, `file://server/share`.
-std::wstring UrlLine(std::wstring_view line)
+std::wstring Url(std::wstring_view line)
 {
     const CPathParts parts = ReadPath(line);
     std::wstring_view rest = line.substr(parts.nRest);
@@ -168,52 +153,82 @@ std::wstring UrlLine(std::wstring_view line)
     return text;
 }
 
-std::wstring MakeLine(CopyForm form, std::wstring_view shown, const std::wstring& given,
-                      const CPathListModel& list, const CServerNames& serverNames)
-{
-    switch (form) {
-    case CopyForm::QUOTED:
-    case CopyForm::ONE_LINE:
-        // Kept exactly, prefix and all: a quoted long path must keep working.
-        return L'"' + std::wstring(shown) + L'"';
-    case CopyForm::NAMES_ONLY:
-        return std::wstring(LastName(shown));
-    case CopyForm::UNC:
-        return ServerLine(shown, given, list, serverNames);
-    case CopyForm::WSL:
-        return PosixLine(shown, L"/mnt/");
-    case CopyForm::URL:
-        return UrlLine(shown);
-    case CopyForm::PARENT_FOLDER:
-        return ParentLine(shown);
-    case CopyForm::ESCAPED:
-        return EscapedLine(shown);
-    case CopyForm::GIT_BASH:
-        return PosixLine(shown, L"/");
-    case CopyForm::CYGWIN:
-        return PosixLine(shown, L"/cygdrive/");
-    }
-    return std::wstring(shown);
-}
-
 } // namespace
 
-std::wstring MakeCopyText(CopyForm form, const CPathListModel& list,
-                          const CServerNames& serverNames)
+std::wstring ShownLine(const CCopyItem& item, const CCopyContext&)
 {
-    // Line i of the shown text is item i, as long as its given name: letter
-    // case and the separator switch never change a length. So a name that
-    // holds a line break itself still finds its own line.
-    const std::wstring shown = list.GetDisplayText(list.GetCaseMode());
-    const wchar_t* const between = form == CopyForm::ONE_LINE ? L" " : L"\r\n";
-    std::wstring text;
-    size_t start = 0;
-    for (const std::wstring& given : list.GetGivenNames()) {
-        if (start > 0)
-            text += between;
-        text += MakeLine(form, std::wstring_view(shown).substr(start, given.size()), given, list,
-                         serverNames);
-        start += given.size() + 2;
+    return std::wstring(item.shown);
+}
+
+std::wstring QuotedLine(const CCopyItem& item, const CCopyContext&)
+{
+    // Kept exactly, prefix and all: a quoted long path must keep working.
+    return L'"' + std::wstring(item.shown) + L'"';
+}
+
+std::wstring NameLine(const CCopyItem& item, const CCopyContext&)
+{
+    return std::wstring(LastName(item.shown));
+}
+
+// A line already on a server is never looked up; one the platform knows no
+// server form for stays as shown. The look-up is asked the name as given.
+std::wstring ServerLine(const CCopyItem& item, const CCopyContext& context)
+{
+    const CPathParts parts = ReadPath(item.given);
+    if (parts.nKind != CPathParts::UNC) {
+        std::wstring server =
+            context.serverNames.ServerForm(std::wstring(item.given.substr(parts.nRest)));
+        if (!server.empty())
+            return context.list.ToShownForm(std::move(server));
+    }
+    return std::wstring(item.shown);
+}
+
+std::wstring WslLine(const CCopyItem& item, const CCopyContext&)
+{
+    return PosixLine(item.shown, L"/mnt/");
+}
+
+std::wstring UrlLine(const CCopyItem& item, const CCopyContext&)
+{
+    return Url(item.shown);
+}
+
+std::wstring ParentLine(const CCopyItem& item, const CCopyContext&)
+{
+    return ParentOf(item.shown);
+}
+
+std::wstring EscapedLine(const CCopyItem& item, const CCopyContext&)
+{
+    return Escaped(item.shown);
+}
+
+std::wstring GitBashLine(const CCopyItem& item, const CCopyContext&)
+{
+    return PosixLine(item.shown, L"/");
+}
+
+std::wstring CygwinLine(const CCopyItem& item, const CCopyContext&)
+{
+    return PosixLine(item.shown, L"/cygdrive/");
+}
+
+CCopyText MakeCopyText(const CCopyForm& form, const CPathList& list,
+                       const CServerNames& serverNames, AnsiConversion toAnsi)
+{
+    const CCopyContext context = {list, serverNames};
+    CCopyText text;
+    for (size_t i = 0; i < list.GetCount(); ++i) {
+        if (i > 0) {
+            text.strText += form.pszBetween;
+            text.strAnsi += toAnsi(form.pszBetween);
+        }
+        const std::wstring shown = list.GetShownName(i);
+        const std::wstring line = form.pfnLine({shown, list.GetItem(i).strExact}, context);
+        text.strText += line;
+        text.strAnsi += line == shown ? list.GetShownAnsiName(i) : toAnsi(line);
     }
     return text;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <numeric>
 
 namespace {
 // Whether `unit` leads a character of two units whose second one the
@@ -33,75 +34,110 @@ void SwitchSeparators(const Rules& rules, std::basic_string<Char>& text, Char fr
     }
 }
 
-template <class Char>
-void ChangeCase(const CTextCase<Char>& rules, std::basic_string<Char>& text,
-                CPathListModes::CaseMode nCaseMode)
+// Line i of the text is line(i), for every item shown.
+template <class Char, class Line> std::basic_string<Char> JoinLines(size_t nCount, Line line)
 {
-    if (nCaseMode == CPathListModes::CASE_UPPER)
-        rules.MakeUpper(text);
-    else if (nCaseMode == CPathListModes::CASE_LOWER)
-        rules.MakeLower(text);
+    static constexpr Char LINE_BREAK[] = {'\r', '\n', '\0'};
+    std::basic_string<Char> text;
+    for (size_t i = 0; i < nCount; ++i) {
+        if (i > 0)
+            text += LINE_BREAK;
+        text += line(i);
+    }
+    return text;
 }
 } // namespace
 
-template <class Char> CBasicPathList<Char>::CBasicPathList(const Rules& rules) : m_rules(rules)
+CPathList::CPathList(const CCodePage& codePage, const CUnicodeCase& unicodeCase)
+    : m_codePage(codePage), m_unicodeCase(unicodeCase)
 {
 }
 
-template <class Char> bool CBasicPathList<Char>::AcceptDrop(unsigned count, const FetchPath& fetch)
+bool CPathList::AcceptDrop(CPathIntake& intake)
 {
     // Test the count first: a refused drop must leave the list the window
     // still shows, or the next conversion would silently wipe it.
-    if (count > MAX_DROP_COUNT)
+    const unsigned nCount = intake.GetCount();
+    if (nCount > MAX_DROP_COUNT)
         return false;
-
-    static constexpr Char LINE_BREAK[] = {'\r', '\n', '\0'};
-    m_strPaths.clear();
+    std::vector<CPathItem> items(nCount);
+    for (unsigned i = 0; i < nCount; ++i)
+        items[i].strExact = intake.GetExactName(i);
+    for (unsigned i = 0; i < nCount; ++i)
+        items[i].strAnsi = intake.GetAnsiName(i);
+    m_items.swap(items);
+    RestoreGivenOrder();
     m_nSlashMode = SLASH_AS_GIVEN;
+    m_bSlashesSwitched = false;
     m_nCaseMode = CASE_AS_STORED;
-    for (unsigned i = 0; i < count; ++i) {
-        if (i > 0)
-            m_strPaths += LINE_BREAK;
-        m_strPaths += fetch(i);
-    }
     // Decimal without leading zeros, as "%d" gives it; to_chars brings in
     // none of the C runtime's formatting (28 KB of a 40 KB program).
-    char digits[sizeof m_szCount / sizeof(Char)] = {};
-    std::to_chars(digits, digits + sizeof digits - 1, count);
+    char digits[sizeof m_szCount / sizeof(wchar_t)] = {};
+    std::to_chars(digits, digits + sizeof digits - 1, nCount);
     std::copy(digits, digits + sizeof digits, m_szCount);
     return true;
 }
 
-template <class Char> void CBasicPathList<Char>::ToggleSlashes()
+void CPathList::ToggleSlashes()
 {
-    const Char from = m_nSlashMode == SLASH_AS_GIVEN ? '\\' : '/';
-    const Char to = m_nSlashMode == SLASH_AS_GIVEN ? '/' : '\\';
-    SwitchSeparators(m_rules, m_strPaths, from, to);
     m_nSlashMode = m_nSlashMode == SLASH_AS_GIVEN ? SLASH_FORWARD : SLASH_AS_GIVEN;
+    m_bSlashesSwitched = true;
 }
 
-template <class Char> typename CBasicPathList<Char>::CaseMode CBasicPathList<Char>::CycleCase()
+CPathList::CaseMode CPathList::CycleCase()
 {
     m_nCaseMode = static_cast<CaseMode>((m_nCaseMode + 1) % 3);
     return m_nCaseMode;
 }
 
-template <class Char>
-typename CBasicPathList<Char>::String CBasicPathList<Char>::GetDisplayText(CaseMode nCaseMode) const
+void CPathList::SortByName(const CNameOrderRules& rules)
 {
-    String text = m_strPaths;
-    ChangeCase(m_rules, text, nCaseMode);
+    std::vector<std::wstring> names;
+    for (const CPathItem& item : m_items)
+        names.push_back(item.strExact);
+    m_order = NameOrder(names, rules);
+    m_bNameOrder = true;
+}
+
+void CPathList::RestoreGivenOrder()
+{
+    m_order.resize(m_items.size());
+    std::iota(m_order.begin(), m_order.end(), size_t{0});
+    m_bNameOrder = false;
+}
+
+std::wstring CPathList::GetText() const
+{
+    return JoinLines<wchar_t>(GetCount(), [this](size_t i) { return GetShownName(i); });
+}
+
+std::string CPathList::GetAnsiText() const
+{
+    return JoinLines<char>(GetCount(), [this](size_t i) { return GetShownAnsiName(i); });
+}
+
+std::string CPathList::GetShownAnsiName(size_t i) const
+{
+    std::string text = GetItem(i).strAnsi;
+    Show(m_codePage, text);
     return text;
 }
 
-template <class Char>
-typename CBasicPathList<Char>::String CBasicPathList<Char>::ToDisplayForm(String text) const
+std::wstring CPathList::ToShownForm(std::wstring text) const
+{
+    Show(m_unicodeCase, text);
+    return text;
+}
+
+template <class Rules, class Char>
+void CPathList::Show(const Rules& rules, std::basic_string<Char>& text) const
 {
     if (m_nSlashMode == SLASH_FORWARD)
-        SwitchSeparators(m_rules, text, Char('\\'), Char('/'));
-    ChangeCase(m_rules, text, m_nCaseMode);
-    return text;
+        SwitchSeparators(rules, text, Char('\\'), Char('/'));
+    else if (m_bSlashesSwitched)
+        SwitchSeparators(rules, text, Char('/'), Char('\\'));
+    if (m_nCaseMode == CASE_UPPER)
+        rules.MakeUpper(text);
+    else if (m_nCaseMode == CASE_LOWER)
+        rules.MakeLower(text);
 }
-
-template class CBasicPathList<char>;
-template class CBasicPathList<wchar_t>;

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "pathlist/CodePage.h"
+#include "pathlist/NameOrder.h"
+#include "pathlist/PathIntake.h"
 #include "pathlist/TextCase.h"
 
-#include <functional>
 #include <string>
-#include <string_view>
-#include <type_traits>
+#include <vector>
 
 // What a path list holds whatever its characters: the limit of one drop and
 // the two display modes.
@@ -27,58 +27,76 @@ struct CPathListModes
     };
 };
 
-// The state behind the main window: the paths of the last drop joined by
-// CR LF, the text of that drop's item count, and the two display modes.
-// Kept twice by the window: in the ANSI code page (CPathList) and as the
-// exact names in UTF-16 (CWidePathList), under the same rules.
-template <class Char> class CBasicPathList : public CPathListModes
+// One item of an intake by both its names: exactly, in UTF-16, and in the
+// ANSI code page, as programs that read only that get it.
+struct CPathItem
 {
-public:
-    using String = std::basic_string<Char>;
-    // Multibyte text needs its code page's lead bytes; UTF-16 only its case.
-    using Rules = std::conditional_t<std::is_same_v<Char, char>, CCodePage, CTextCase<Char>>;
-
-    // Yields the path of item `index`, whole; the view stays valid until the
-    // next call.
-    using FetchPath = std::function<std::basic_string_view<Char>(unsigned index)>;
-
-    explicit CBasicPathList(const Rules& rules);
-
-    // Takes a drop of `count` items, fetching each path in index order, and
-    // returns true. A drop of more than MAX_DROP_COUNT items is refused: it
-    // returns false without fetching anything and changes nothing.
-    bool AcceptDrop(unsigned count, const FetchPath& fetch);
-
-    // Switches every single-byte "\" to "/" or back; double-byte characters
-    // are stepped over whole, so two calls restore the list unit for unit.
-    void ToggleSlashes();
-
-    // Advances the case mode: as stored, upper, lower, and round again.
-    CaseMode CycleCase();
-
-    // A copy of the list in the letter case that `nCaseMode` names; the list
-    // itself keeps the case the shell gave it.
-    String GetDisplayText(CaseMode nCaseMode) const;
-
-    // Any `text` in "\" separators as the list would show it now: in "/" in
-    // the forward mode and in the case mode's letter case, by the list's rules.
-    String ToDisplayForm(String text) const;
-
-    const String& GetPaths() const { return m_strPaths; }
-    const Char* GetCountText() const { return m_szCount; }
-    SlashMode GetSlashMode() const { return m_nSlashMode; }
-    CaseMode GetCaseMode() const { return m_nCaseMode; }
-
-private:
-    const Rules& m_rules;
-    String m_strPaths;
-    Char m_szCount[8] = {'0'};
-    SlashMode m_nSlashMode = SLASH_AS_GIVEN;
-    CaseMode m_nCaseMode = CASE_AS_STORED;
+    std::wstring strExact;
+    std::string strAnsi;
 };
 
-extern template class CBasicPathList<char>;
-extern template class CBasicPathList<wchar_t>;
+// What the main window shows and copies: the items of the last intake in the
+// order given, the order they are shown in (as given, or by name), and the
+// separators and letter case they are shown in. The items never change;
+// every text is made from them when asked, the exact names under the
+// platform's Unicode case and the ANSI names under the code page's rules.
+class CPathList : public CPathListModes
+{
+public:
+    CPathList(const CCodePage& codePage, const CUnicodeCase& unicodeCase);
 
-using CPathList = CBasicPathList<char>;
-using CWidePathList = CBasicPathList<wchar_t>;
+    // Takes every item of the intake, in the order given, shown as given.
+    // More than MAX_DROP_COUNT items are refused: false, nothing fetched,
+    // nothing changed.
+    bool AcceptDrop(CPathIntake& intake);
+
+    // Switches every separator shown between "\" and "/": the first switch
+    // shows "/", the next "\" and so on; until the first, they show as given.
+    void ToggleSlashes();
+    // Advances the case mode: as stored, upper, lower, and round again.
+    CaseMode CycleCase();
+    // Shows the items in the order of a folder sorted by name, or back in the
+    // order given; their separators and letter case stay.
+    void SortByName(const CNameOrderRules& rules);
+    void RestoreGivenOrder();
+
+    // The list as the box shows it: every item in the order, separators and
+    // letter case of the moment, CR LF between them.
+    std::wstring GetText() const;
+    // The same list by the items' ANSI names, under the code page's rules.
+    std::string GetAnsiText() const;
+
+    // How many items; item `i` in the order shown: as given, and as shown.
+    size_t GetCount() const { return m_order.size(); }
+    const CPathItem& GetItem(size_t i) const { return m_items[m_order[i]]; }
+    std::wstring GetShownName(size_t i) const { return ToShownForm(GetItem(i).strExact); }
+    std::string GetShownAnsiName(size_t i) const;
+    // Any text in "\" separators in the separators and case the items show in.
+    std::wstring ToShownForm(std::wstring text) const;
+
+    // Whether the box shows nothing: no item, or one without a name.
+    bool IsEmpty() const
+    {
+        return m_items.empty() || (m_items.size() == 1 && m_items[0].strExact.empty());
+    }
+    const wchar_t* GetCountText() const { return m_szCount; }
+    SlashMode GetSlashMode() const { return m_nSlashMode; }
+    CaseMode GetCaseMode() const { return m_nCaseMode; }
+    bool IsInNameOrder() const { return m_bNameOrder; }
+
+private:
+    template <class Rules, class Char>
+    void Show(const Rules& rules, std::basic_string<Char>& text) const;
+
+    const CCodePage& m_codePage;
+    const CUnicodeCase& m_unicodeCase;
+    std::vector<CPathItem> m_items;
+    // m_order[i] is the index of the item shown i-th.
+    std::vector<size_t> m_order;
+    wchar_t m_szCount[8] = {'0'};
+    SlashMode m_nSlashMode = SLASH_AS_GIVEN;
+    // Set at the first switch: from then on every separator shows as the mode says.
+    bool m_bSlashesSwitched = false;
+    CaseMode m_nCaseMode = CASE_AS_STORED;
+    bool m_bNameOrder = false;
+};

@@ -6,7 +6,7 @@
 #include "afx/WinApp.h"
 #include "app/SystemUnicodeCase.h"
 #include "pathlist/CrtCodePage.h"
-#include "pathlist/PathListModel.h"
+#include "pathlist/PathList.h"
 #include "res/resource.h"
 #include "tests/pathlist/TestRules.h"
 #include "tests/support/DropFiles.h"
@@ -68,16 +68,16 @@ TEST(ExactNamesTest, ShowTheAnsiTextInEveryModeWhereTheCodePageHoldsEveryName)
     for (const auto& path : paths)
         widePaths.push_back(Widen(path));
 
-    CPathListModel model(codePage, unicodeCase);
+    CPathList model(codePage, unicodeCase);
     CTestIntake intake(widePaths, paths);
-    ASSERT_TRUE(model.Take(intake));
+    ASSERT_TRUE(model.AcceptDrop(intake));
     for (int nSlashes = 0; nSlashes < 2; ++nSlashes) {
-        for (CPathListModel::CaseMode mode :
-             {CPathListModel::CASE_AS_STORED, CPathListModel::CASE_UPPER,
-              CPathListModel::CASE_LOWER}) {
+        // As stored, upper, lower.
+        for (int nCase = 0; nCase < 3; ++nCase, model.CycleCase()) {
+            const int mode = model.GetCaseMode();
             // Line by line, so that a difference reads as one name.
-            const std::wstring shown = model.GetDisplayText(mode);
-            const std::wstring expected = Widen(model.GetAnsiDisplayText(mode));
+            const std::wstring shown = model.GetText();
+            const std::wstring expected = Widen(model.GetAnsiText());
             for (size_t at = 0, line = 0; at < shown.size() || at < expected.size(); ++line) {
                 const size_t end = shown.find(L"\r\n", at);
                 const size_t expectedEnd = expected.find(L"\r\n", at);

@@ -1,5 +1,7 @@
 #include "res/resource.h"
 
+#include "app/CopyCommands.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -357,6 +359,36 @@ TEST(ResourceTest, StringsAreJapaneseAndExact)
                                      L"我が社は求めている！！\r\n"
                                      L"さぁ！いますぐこの上のアドレスに\r\n"
                                      L"アクセスだ！！");
+}
+
+// The menu's copy items are the table's rows, in its order, each once; the
+// menu greys its submenu whole, so that holds copies that need a list alone.
+TEST(ResourceTest, PathsMenuHoldsTheCopyCommandsInTheTablesOrder)
+{
+    const HMENU hMenu = ::LoadMenuIndirectW(LoadJapanese(RT_MENU, IDR_PATHS_MENU));
+    ASSERT_TRUE(hMenu);
+    std::vector<UINT> copies;
+    const auto walk = [&](const auto& self, HMENU hPopup, bool bInSubmenu) -> void {
+        for (int i = 0; i < ::GetMenuItemCount(hPopup); ++i) {
+            if (const HMENU hSub = ::GetSubMenu(hPopup, i)) {
+                self(self, hSub, true);
+                continue;
+            }
+            const UINT nID = ::GetMenuItemID(hPopup, i);
+            const CCopyCommand* pCommand = FindCopyCommand(nID);
+            if (pCommand)
+                copies.push_back(nID);
+            if (bInSubmenu) {
+                EXPECT_TRUE(pCommand && (pCommand->nFlags & COPY_NEEDS_LIST)) << nID;
+            }
+        }
+    };
+    walk(walk, ::GetSubMenu(hMenu, 0), false);
+    ::DestroyMenu(hMenu);
+    std::vector<UINT> table;
+    for (const CCopyCommand& command : COPY_COMMAND_TABLE)
+        table.push_back(command.nID);
+    EXPECT_EQ(copies, table);
 }
 
 TEST(ResourceTest, ImagesHaveTheirSizes)

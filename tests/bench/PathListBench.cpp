@@ -15,6 +15,27 @@
 namespace {
 
 const CCp932CodePage cp932;
+// The exact names are left empty: nothing for their case to do.
+class CNoUnicodeCase : public CUnicodeCase
+{
+public:
+    void MakeUpper(std::wstring&) const override {}
+    void MakeLower(std::wstring&) const override {}
+};
+const CNoUnicodeCase unicodeCase;
+
+// A drop of the paths, as their ANSI names (the exact names left empty).
+class CBenchIntake : public CPathIntake
+{
+public:
+    explicit CBenchIntake(const std::vector<std::string>& paths) : m_paths(paths) {}
+    unsigned GetCount() const override { return static_cast<unsigned>(m_paths.size()); }
+    std::wstring_view GetExactName(unsigned) override { return {}; }
+    std::string_view GetAnsiName(unsigned i) override { return m_paths[i]; }
+
+private:
+    const std::vector<std::string>& m_paths;
+};
 
 // Folder and file names in code page 932: ASCII, kanji, katakana (ソ and 表
 // have "\" as their trail byte) and full-width letters (which change case).
@@ -62,10 +83,10 @@ size_t JoinedLength(const std::vector<std::string>& paths)
 // A list holding one drop of MakePaths(length).
 struct CLoadedList
 {
-    explicit CLoadedList(size_t length) : paths(MakePaths(length)), list(cp932)
+    explicit CLoadedList(size_t length) : paths(MakePaths(length)), list(cp932, unicodeCase)
     {
-        list.AcceptDrop(static_cast<unsigned>(paths.size()),
-                        [this](unsigned i) { return std::string_view(paths[i]); });
+        CBenchIntake intake(paths);
+        list.AcceptDrop(intake);
     }
 
     std::vector<std::string> paths;
@@ -78,16 +99,15 @@ void Report(benchmark::State& state, size_t bytes)
     state.counters["list_bytes"] = static_cast<double>(bytes);
 }
 
-// The dialog keeps one list for its life, so a drop refills a buffer that
-// earlier drops have grown.
+// The dialog keeps one list for its life; a drop is taken, then shown.
 void BM_AcceptDrop(benchmark::State& state)
 {
     const std::vector<std::string> paths = MakePaths(state.range(0));
-    CPathList list(cp932);
+    CPathList list(cp932, unicodeCase);
     for (auto _ : state) {
-        list.AcceptDrop(static_cast<unsigned>(paths.size()),
-                        [&](unsigned i) { return std::string_view(paths[i]); });
-        benchmark::DoNotOptimize(list.GetPaths().data());
+        CBenchIntake intake(paths);
+        list.AcceptDrop(intake);
+        benchmark::DoNotOptimize(list.GetAnsiText().data());
     }
     Report(state, JoinedLength(paths));
 }
@@ -113,16 +133,15 @@ void BM_AcceptDrop_Baseline(benchmark::State& state)
     Report(state, JoinedLength(paths));
 }
 
-// The first drop into a new list: the buffer grows as the paths come, since
-// their total length is unknown until the last one is fetched.
+// The first drop into a new list.
 void BM_AcceptDropIntoNewList(benchmark::State& state)
 {
     const std::vector<std::string> paths = MakePaths(state.range(0));
     for (auto _ : state) {
-        CPathList list(cp932);
-        list.AcceptDrop(static_cast<unsigned>(paths.size()),
-                        [&](unsigned i) { return std::string_view(paths[i]); });
-        benchmark::DoNotOptimize(list.GetPaths().data());
+        CPathList list(cp932, unicodeCase);
+        CBenchIntake intake(paths);
+        list.AcceptDrop(intake);
+        benchmark::DoNotOptimize(list.GetAnsiText().data());
     }
     Report(state, JoinedLength(paths));
 }
@@ -144,14 +163,14 @@ void BM_ToggleSlashes(benchmark::State& state)
     CLoadedList loaded(state.range(0));
     for (auto _ : state) {
         loaded.list.ToggleSlashes();
-        benchmark::ClobberMemory();
+        benchmark::DoNotOptimize(loaded.list.GetAnsiText().data());
     }
-    Report(state, loaded.list.GetPaths().size());
+    Report(state, loaded.list.GetAnsiText().size());
 }
 
 void BM_ToggleSlashes_Baseline(benchmark::State& state)
 {
-    std::string text = CLoadedList(state.range(0)).list.GetPaths();
+    std::string text = CLoadedList(state.range(0)).list.GetAnsiText();
     bool forward = false;
     for (auto _ : state) {
         const char from = forward ? '/' : '\\';
@@ -168,16 +187,17 @@ void BM_ToggleSlashes_Baseline(benchmark::State& state)
 // range(0) is the case mode.
 void BM_GetDisplayText(benchmark::State& state)
 {
-    const CLoadedList loaded(state.range(1));
-    const auto nCaseMode = static_cast<CPathList::CaseMode>(state.range(0));
+    CLoadedList loaded(state.range(1));
+    while (loaded.list.GetCaseMode() != state.range(0))
+        loaded.list.CycleCase();
     for (auto _ : state)
-        benchmark::DoNotOptimize(loaded.list.GetDisplayText(nCaseMode).data());
-    Report(state, loaded.list.GetPaths().size());
+        benchmark::DoNotOptimize(loaded.list.GetAnsiText().data());
+    Report(state, loaded.list.GetAnsiText().size());
 }
 
 void BM_GetDisplayText_Baseline(benchmark::State& state)
 {
-    const std::string text = CLoadedList(state.range(1)).list.GetPaths();
+    const std::string text = CLoadedList(state.range(1)).list.GetAnsiText();
     const auto nCaseMode = static_cast<CPathList::CaseMode>(state.range(0));
     const char first = nCaseMode == CPathList::CASE_UPPER ? 'a' : 'A';
     for (auto _ : state) {

@@ -11,6 +11,7 @@
 #include "pathlist/Cp932CodePage.h"
 #include "pathlist/PathList.h"
 #include "tests/fuzz/Harness.h"
+#include "tests/pathlist/TestRules.h"
 
 #include <climits>
 #include <cstdint>
@@ -34,6 +35,37 @@ private:
             if (c >= first && c <= last)
                 c = static_cast<char>(c + by);
     }
+};
+
+// A drop of the input's paths, as their ANSI names (the exact names the same
+// bytes, one unit each), asked for in index order.
+class CFuzzIntake : public CPathIntake
+{
+public:
+    explicit CFuzzIntake(const std::vector<std::string>& paths) : m_paths(paths) {}
+    // A drop claiming `count` items, whose paths must never be asked for.
+    explicit CFuzzIntake(unsigned count) : m_paths(m_none), m_nCount(count) {}
+
+    unsigned GetCount() const override { return m_nCount; }
+    std::wstring_view GetExactName(unsigned index) override
+    {
+        m_exact.assign(m_paths.at(index).begin(), m_paths.at(index).end());
+        return m_exact;
+    }
+    std::string_view GetAnsiName(unsigned index) override
+    {
+        REQUIRE(index == m_nFetched);
+        ++m_nFetched;
+        return m_paths.at(index);
+    }
+
+    unsigned m_nFetched = 0;
+
+private:
+    const std::vector<std::string> m_none;
+    const std::vector<std::string>& m_paths;
+    unsigned m_nCount = static_cast<unsigned>(m_paths.size());
+    std::wstring m_exact;
 };
 
 class CInput
@@ -91,7 +123,7 @@ char AsciiCase(char c, int nCaseMode)
 class CHarness
 {
 public:
-    explicit CHarness(const CCodePage& codePage) : m_codePage(codePage), m_list(codePage) {}
+    explicit CHarness(const CCodePage& codePage) : m_codePage(codePage), m_list(codePage, m_case) {}
 
     void Run(CInput input)
     {
@@ -136,15 +168,10 @@ private:
             paths.push_back(AsShellGivesIt(input.Path()));
             joined += (i ? "\r\n" : "") + paths.back();
         }
-        unsigned fetched = 0;
-        const bool accepted = m_list.AcceptDrop(count, [&](unsigned index) {
-            REQUIRE(index == fetched);
-            ++fetched;
-            return std::string_view(paths.at(index));
-        });
-        REQUIRE(accepted);
-        REQUIRE(fetched == count);
-        REQUIRE(m_list.GetPaths() == joined);
+        CFuzzIntake intake(paths);
+        REQUIRE(m_list.AcceptDrop(intake));
+        REQUIRE(intake.m_nFetched == count);
+        REQUIRE(Paths() == joined);
         REQUIRE(m_list.GetSlashMode() == 0);
         REQUIRE(m_list.GetCaseMode() == 0);
         m_countText = std::to_string(count);
@@ -155,40 +182,37 @@ private:
         // 0 is the smallest refused count; the rest spread up to near UINT_MAX.
         const unsigned count =
             CPathList::MAX_DROP_COUNT + 1 + size * ((UINT_MAX - CPathList::MAX_DROP_COUNT) / 256);
-        const std::string paths = m_list.GetPaths();
+        const std::string paths = Paths();
         const int nSlashMode = m_list.GetSlashMode();
         const int nCaseMode = m_list.GetCaseMode();
-        const bool accepted = m_list.AcceptDrop(count, [](unsigned) -> std::string_view {
-            Require(false, "a refused drop fetches no path");
-            return {};
-        });
-        REQUIRE(!accepted);
-        REQUIRE(m_list.GetPaths() == paths);
+        CFuzzIntake intake(count);
+        REQUIRE(!m_list.AcceptDrop(intake));
+        REQUIRE(Paths() == paths);
         REQUIRE(m_list.GetSlashMode() == nSlashMode);
         REQUIRE(m_list.GetCaseMode() == nCaseMode);
     }
 
     void PressCase()
     {
-        const std::string paths = m_list.GetPaths();
+        const std::string paths = Paths();
         const int nSlashMode = m_list.GetSlashMode();
         const int nNext = (m_list.GetCaseMode() + 1) % 3;
         REQUIRE(m_list.CycleCase() == nNext);
         REQUIRE(m_list.GetCaseMode() == nNext);
         REQUIRE(m_list.GetSlashMode() == nSlashMode);
-        REQUIRE(m_list.GetPaths() == paths);
+        REQUIRE(Paths() == paths);
     }
 
     void PressSeparator()
     {
-        const std::string before = m_list.GetPaths();
+        const std::string before = Paths();
         const int nSlashMode = m_list.GetSlashMode();
         const int nCaseMode = m_list.GetCaseMode();
         const char from = nSlashMode == CPathList::SLASH_AS_GIVEN ? '\\' : '/';
         const char to = nSlashMode == CPathList::SLASH_AS_GIVEN ? '/' : '\\';
 
         m_list.ToggleSlashes();
-        const std::string after = m_list.GetPaths();
+        const std::string after = Paths();
         REQUIRE(m_list.GetSlashMode() == 1 - nSlashMode);
         REQUIRE(m_list.GetCaseMode() == nCaseMode);
         REQUIRE(after.size() == before.size());
@@ -204,19 +228,22 @@ private:
         // A second press restores the list byte for byte; a third brings the
         // state this press made back, so the command sequence goes on from it.
         m_list.ToggleSlashes();
-        REQUIRE(m_list.GetPaths() == before);
+        REQUIRE(Paths() == before);
         m_list.ToggleSlashes();
-        REQUIRE(m_list.GetPaths() == after);
+        REQUIRE(Paths() == after);
     }
 
-    void CheckState() const
+    std::string Shown(CPathList::CaseMode nCaseMode) { return AnsiTextInCase(m_list, nCaseMode); }
+    std::string Paths() { return Shown(CPathList::CASE_AS_STORED); }
+
+    void CheckState()
     {
         REQUIRE(m_list.GetSlashMode() >= 0 && m_list.GetSlashMode() <= 1);
         REQUIRE(m_list.GetCaseMode() >= 0 && m_list.GetCaseMode() <= 2);
-        REQUIRE(std::strlen(m_list.GetCountText()) <= 2);
-        REQUIRE(m_list.GetCountText() == m_countText);
+        REQUIRE(std::wstring(m_list.GetCountText()) ==
+                std::wstring(m_countText.begin(), m_countText.end()));
 
-        const std::string paths = m_list.GetPaths();
+        const std::string paths = Paths();
         const std::vector<bool> starts = CharacterStarts(m_codePage, paths);
         // After a drop or an even number of separator presses no "/" is a
         // character of the list; after an odd number no "\" is.
@@ -224,9 +251,9 @@ private:
         for (size_t i = 0; i < paths.size(); ++i)
             REQUIRE(!IsSingleByteAt(starts, i) || paths[i] != absent);
 
-        REQUIRE(m_list.GetDisplayText(CPathList::CASE_AS_STORED) == paths);
+        REQUIRE(Shown(CPathList::CASE_AS_STORED) == paths);
         for (CPathList::CaseMode nCaseMode : {CPathList::CASE_UPPER, CPathList::CASE_LOWER}) {
-            const std::string shown = m_list.GetDisplayText(nCaseMode);
+            const std::string shown = Shown(nCaseMode);
             REQUIRE(shown.size() == paths.size());
             // A character changes case whole: it keeps its width, and a
             // single-byte one changes only as an ASCII letter.
@@ -237,6 +264,7 @@ private:
     }
 
     const CCodePage& m_codePage;
+    const CTestUnicodeCase m_case;
     CPathList m_list;
     std::string m_countText = "0";
 };

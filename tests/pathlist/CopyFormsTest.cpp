@@ -25,6 +25,28 @@ public:
     mutable std::vector<std::wstring> m_asked;
 };
 
+// The forms as the window's table makes them.
+const CCopyForm AS_SHOWN = {ShownLine, LINES};
+const CCopyForm QUOTED = {QuotedLine, LINES};
+const CCopyForm NAMES_ONLY = {NameLine, LINES};
+const CCopyForm UNC = {ServerLine, LINES};
+const CCopyForm WSL = {WslLine, LINES};
+const CCopyForm URL = {UrlLine, LINES};
+const CCopyForm PARENT_FOLDER = {ParentLine, LINES};
+const CCopyForm ESCAPED = {EscapedLine, LINES};
+const CCopyForm GIT_BASH = {GitBashLine, LINES};
+const CCopyForm CYGWIN = {CygwinLine, LINES};
+const CCopyForm ONE_LINE = {QuotedLine, L" "};
+
+// A conversion that tells itself apart: ASCII as it is, anything else "?".
+std::string ToAscii(std::wstring_view text)
+{
+    std::string ascii;
+    for (wchar_t ch : text)
+        ascii += ch < 0x80 ? static_cast<char>(ch) : '?';
+    return ascii;
+}
+
 constexpr auto GIVEN = CPathListModes::SLASH_AS_GIVEN;
 constexpr auto FORWARD = CPathListModes::SLASH_FORWARD;
 constexpr auto STORED = CPathListModes::CASE_AS_STORED;
@@ -42,26 +64,32 @@ struct CFormCase
 };
 
 // The list dropped and switched as the window does it, then copied in `form`.
-std::wstring Copy(CopyForm form, const CFormCase& row, CFakeServerNames& serverNames)
+CCopyText CopyBoth(const CCopyForm& form, const CFormCase& row, CFakeServerNames& serverNames,
+                   const std::vector<std::string>& ansi = {})
 {
     const CCp932CodePage codePage;
     const CTestUnicodeCase unicodeCase;
-    CPathListModel list(codePage, unicodeCase);
-    CTestIntake intake(row.paths);
-    EXPECT_TRUE(list.Take(intake));
+    CPathList list(codePage, unicodeCase);
+    CTestIntake intake(row.paths, ansi);
+    EXPECT_TRUE(list.AcceptDrop(intake));
     if (row.nSlash == FORWARD)
         list.ToggleSlashes();
     while (list.GetCaseMode() != row.nCase)
         list.CycleCase();
-    return MakeCopyText(form, list, serverNames);
+    return MakeCopyText(form, list, serverNames, ToAscii);
 }
 
-void ExpectCopies(CopyForm form, const std::vector<CFormCase>& rows)
+std::wstring Copy(const CCopyForm& form, const CFormCase& row, CFakeServerNames& serverNames)
+{
+    return CopyBoth(form, row, serverNames).strText;
+}
+
+void ExpectCopies(const CCopyForm& form, const std::vector<CFormCase>& rows)
 {
     for (size_t i = 0; i < rows.size(); ++i) {
         CFakeServerNames serverNames;
         EXPECT_EQ(Copy(form, rows[i], serverNames), rows[i].expected) << "row " << i;
-        if (form == CopyForm::UNC) {
+        if (form.pfnLine == ServerLine) {
             EXPECT_EQ(serverNames.m_asked, rows[i].asked) << "row " << i;
         }
     }
@@ -69,9 +97,8 @@ void ExpectCopies(CopyForm form, const std::vector<CFormCase>& rows)
 
 TEST(CopyFormsTest, EmptyListGivesEmptyTextInEveryForm)
 {
-    for (CopyForm form : {CopyForm::QUOTED, CopyForm::NAMES_ONLY, CopyForm::UNC, CopyForm::WSL,
-                          CopyForm::URL, CopyForm::PARENT_FOLDER, CopyForm::ESCAPED,
-                          CopyForm::GIT_BASH, CopyForm::CYGWIN, CopyForm::ONE_LINE}) {
+    for (const CCopyForm& form :
+         {QUOTED, NAMES_ONLY, UNC, WSL, URL, PARENT_FOLDER, ESCAPED, GIT_BASH, CYGWIN, ONE_LINE}) {
         CFakeServerNames serverNames;
         EXPECT_EQ(Copy(form, {{}, FORWARD, UPPER, L""}, serverNames), L"");
         EXPECT_TRUE(serverNames.m_asked.empty());
@@ -80,7 +107,7 @@ TEST(CopyFormsTest, EmptyListGivesEmptyTextInEveryForm)
 
 TEST(CopyFormsTest, QuotedKeepsEachLineAsShown)
 {
-    ExpectCopies(CopyForm::QUOTED,
+    ExpectCopies(QUOTED,
                  {
                      {{L"C:\\a b\\c.txt"}, GIVEN, STORED, L"\"C:\\a b\\c.txt\""},
                      {{L"C:\\a", L"\\\\srv\\sh\\b"}, FORWARD, UPPER, L"\"C:/A\"\r\n\"//SRV/SH/B\""},
@@ -92,7 +119,7 @@ TEST(CopyFormsTest, QuotedKeepsEachLineAsShown)
 TEST(CopyFormsTest, NamesOnlyTakesTheLastName)
 {
     ExpectCopies(
-        CopyForm::NAMES_ONLY,
+        NAMES_ONLY,
         {
             {{L"C:\\dir\\sub\\f.txt", L"C:\\dir\\Sub\\"}, GIVEN, UPPER, L"F.TXT\r\nSUB"},
             {{L"C:\\a\\b.txt"}, FORWARD, STORED, L"b.txt"},
@@ -108,33 +135,33 @@ TEST(CopyFormsTest, NamesOnlyTakesTheLastName)
 
 TEST(CopyFormsTest, UncAsksForTheExactNameOfLinesOffServers)
 {
-    ExpectCopies(CopyForm::UNC, {
-                                    {{L"Z:\\dir\\f.txt"},
-                                     GIVEN,
-                                     STORED,
-                                     L"\\\\Server\\Share\\dir\\f.txt",
-                                     {L"Z:\\dir\\f.txt"}},
-                                    {{L"Z:\\Dir\\f.txt", L"C:\\Local"},
-                                     FORWARD,
-                                     UPPER,
-                                     L"//SERVER/SHARE/DIR/F.TXT\r\nC:/LOCAL",
-                                     {L"Z:\\Dir\\f.txt", L"C:\\Local"}},
-                                    {{L"\\\\?\\Z:\\Long", L"\\\\?\\C:\\Long"},
-                                     GIVEN,
-                                     LOWER,
-                                     L"\\\\server\\share\\long\r\n\\\\?\\c:\\long",
-                                     {L"Z:\\Long", L"C:\\Long"}},
-                                    {{L"\\\\Srv\\s\\x", L"\\\\?\\UNC\\Srv\\s\\x"},
-                                     FORWARD,
-                                     LOWER,
-                                     L"//srv/s/x\r\n//?/unc/srv/s/x",
-                                     {}},
-                                });
+    ExpectCopies(UNC, {
+                          {{L"Z:\\dir\\f.txt"},
+                           GIVEN,
+                           STORED,
+                           L"\\\\Server\\Share\\dir\\f.txt",
+                           {L"Z:\\dir\\f.txt"}},
+                          {{L"Z:\\Dir\\f.txt", L"C:\\Local"},
+                           FORWARD,
+                           UPPER,
+                           L"//SERVER/SHARE/DIR/F.TXT\r\nC:/LOCAL",
+                           {L"Z:\\Dir\\f.txt", L"C:\\Local"}},
+                          {{L"\\\\?\\Z:\\Long", L"\\\\?\\C:\\Long"},
+                           GIVEN,
+                           LOWER,
+                           L"\\\\server\\share\\long\r\n\\\\?\\c:\\long",
+                           {L"Z:\\Long", L"C:\\Long"}},
+                          {{L"\\\\Srv\\s\\x", L"\\\\?\\UNC\\Srv\\s\\x"},
+                           FORWARD,
+                           LOWER,
+                           L"//srv/s/x\r\n//?/unc/srv/s/x",
+                           {}},
+                      });
 }
 
 TEST(CopyFormsTest, WslMountsDrivesAndKeepsServers)
 {
-    ExpectCopies(CopyForm::WSL,
+    ExpectCopies(WSL,
                  {
                      {{L"C:\\dir\\f.txt"}, GIVEN, STORED, L"/mnt/c/dir/f.txt"},
                      {{L"C:\\Dir\\f.txt", L"d:\\x"}, GIVEN, UPPER, L"/mnt/c/DIR/F.TXT\r\n/mnt/d/X"},
@@ -154,7 +181,7 @@ TEST(CopyFormsTest, UrlEncodesAllButUnreservedCharactersAsUtf8)
     const std::wstring loneHigh = {wchar_t(0xD83D), L'a'};
     const std::wstring loneLow = {wchar_t(0xDE00)};
     ExpectCopies(
-        CopyForm::URL,
+        URL,
         {
             {{L"C:\\dir\\a b.txt"}, GIVEN, STORED, L"file:///C:/dir/a%20b.txt"},
             {{L"\\\\server\\share\\dir"}, FORWARD, STORED, L"file://server/share/dir"},
@@ -182,7 +209,7 @@ TEST(CopyFormsTest, UrlEncodesAllButUnreservedCharactersAsUtf8)
 
 TEST(CopyFormsTest, ParentFolderHoldsEachItemAndARootItself)
 {
-    ExpectCopies(CopyForm::PARENT_FOLDER,
+    ExpectCopies(PARENT_FOLDER,
                  {
                      {{LR"(C:\d\a b)", LR"(C:\d\s\)", LR"(C:\x)", LR"(C:\)"},
                       GIVEN,
@@ -198,13 +225,12 @@ TEST(CopyFormsTest, ParentFolderHoldsEachItemAndARootItself)
 
 TEST(CopyFormsTest, EscapedDoublesEveryBackslashInQuotes)
 {
-    ExpectCopies(CopyForm::ESCAPED,
-                 {
-                     {{LR"(C:\dir\a b.txt)"}, GIVEN, STORED, LR"("C:\\dir\\a b.txt")"},
-                     {{LR"(C:\)"}, GIVEN, UPPER, LR"("C:\\")"},
-                     {{LR"(\\?\UNC\Srv\Sh\)"}, GIVEN, LOWER, LR"("\\\\srv\\sh\\")"},
-                     {{LR"(\\?\C:\表\😀)"}, FORWARD, STORED, LR"("C:/表/😀")"},
-                 });
+    ExpectCopies(ESCAPED, {
+                              {{LR"(C:\dir\a b.txt)"}, GIVEN, STORED, LR"("C:\\dir\\a b.txt")"},
+                              {{LR"(C:\)"}, GIVEN, UPPER, LR"("C:\\")"},
+                              {{LR"(\\?\UNC\Srv\Sh\)"}, GIVEN, LOWER, LR"("\\\\srv\\sh\\")"},
+                              {{LR"(\\?\C:\表\😀)"}, FORWARD, STORED, LR"("C:/表/😀")"},
+                          });
 }
 
 // Git Bash and Cygwin as WSL, under their own mounts.
@@ -212,10 +238,9 @@ TEST(CopyFormsTest, GitBashAndCygwinMountDrivesInLowerCase)
 {
     const std::vector<std::wstring> paths = {LR"(C:\dir\a b.txt)", LR"(D:\)", LR"(\\?\E:\X\)",
                                              LR"(\\server\share\dir)", LR"(\\?\UNC\S\表\😀)"};
-    ExpectCopies(CopyForm::GIT_BASH,
-                 {{paths, FORWARD, UPPER,
-                   L"/c/DIR/A B.TXT\r\n/d/\r\n/e/X/\r\n//SERVER/SHARE/DIR\r\n//S/表/😀"}});
-    ExpectCopies(CopyForm::CYGWIN,
+    ExpectCopies(GIT_BASH, {{paths, FORWARD, UPPER,
+                             L"/c/DIR/A B.TXT\r\n/d/\r\n/e/X/\r\n//SERVER/SHARE/DIR\r\n//S/表/😀"}});
+    ExpectCopies(CYGWIN,
                  {{paths, GIVEN, LOWER,
                    L"/cygdrive/c/dir/a b.txt\r\n/cygdrive/d/\r\n/cygdrive/e/x/\r\n//server/share/"
                    L"dir\r\n//s/表/😀"}});
@@ -223,10 +248,38 @@ TEST(CopyFormsTest, GitBashAndCygwinMountDrivesInLowerCase)
 
 TEST(CopyFormsTest, OneLineJoinsTheQuotedLinesBySpaces)
 {
-    ExpectCopies(CopyForm::ONE_LINE, {{{L"C:\\dir\\a b.txt", LR"(\\?\C:\x)", LR"(\\s\sh\)", L"😀"},
-                                       FORWARD,
-                                       UPPER,
-                                       LR"("C:/DIR/A B.TXT" "//?/C:/X" "//S/SH/" "😀")"}});
+    ExpectCopies(ONE_LINE, {{{L"C:\\dir\\a b.txt", LR"(\\?\C:\x)", LR"(\\s\sh\)", L"😀"},
+                             FORWARD,
+                             UPPER,
+                             LR"("C:/DIR/A B.TXT" "//?/C:/X" "//S/SH/" "😀")"}});
+}
+
+// Every form's ANSI text by one rule: a line that is its item as shown is the
+// item's ANSI name as shown (here: 表 in code page 932, its case by the code
+// page's rules); any other line is converted.
+TEST(CopyFormsTest, AnsiTextIsTheAnsiNameWhereALineIsItsItemAsShown)
+{
+    const std::vector<std::wstring> exact = {L"C:\\表\\a", L"Z:\\表"};
+    const std::vector<std::string> ansi = {"C:\\\x95\x5c\\a", "Z:\\\x95\x5c"};
+    const struct
+    {
+        const CCopyForm& form;
+        CPathListModes::CaseMode nCase;
+        std::string expected;
+    } rows[] = {
+        {AS_SHOWN, STORED, "C:\\\x95\x5c\\a\r\nZ:\\\x95\x5c"},
+        {AS_SHOWN, UPPER, "C:\\\x95\x5c\\A\r\nZ:\\\x95\x5c"},
+        {QUOTED, STORED, "\"C:\\?\\a\"\r\n\"Z:\\?\""},
+        {ONE_LINE, UPPER, "\"C:\\?\\A\" \"Z:\\?\""},
+        // The local item stays as shown; the mapped one has its server form.
+        {UNC, STORED, "C:\\\x95\x5c\\a\r\n\\\\Server\\Share\\?"},
+    };
+    for (const auto& row : rows) {
+        CFakeServerNames serverNames;
+        EXPECT_EQ(CopyBoth(row.form, {exact, GIVEN, row.nCase, L""}, serverNames, ansi).strAnsi,
+                  row.expected)
+            << row.expected;
+    }
 }
 
 } // namespace

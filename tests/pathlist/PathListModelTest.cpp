@@ -1,6 +1,5 @@
-#include "pathlist/PathListModel.h"
-
 #include "pathlist/Cp932CodePage.h"
+#include "pathlist/PathList.h"
 #include "tests/pathlist/TestRules.h"
 
 #include <gtest/gtest.h>
@@ -52,7 +51,7 @@ TEST(PathListModelTest, KeepsBothListsInStep)
 {
     const CCp932CodePage codePage;
     const CTestUnicodeCase unicodeCase;
-    CPathListModel model(codePage, unicodeCase);
+    CPathList model(codePage, unicodeCase);
     const std::vector<std::wstring> exact = {L"C:\\" + SOFT + L"\\Mixed.Txt", L"D:\\表"};
     const std::vector<std::string> ansi = {"C:\\" + SOFT_932 + "\\Mixed.Txt", "D:\\" + HYOU_932};
 
@@ -68,7 +67,7 @@ TEST(PathListModelTest, KeepsBothListsInStep)
         // Refused: both lists keep what they show, modes and all.
         {REFUSE, L"c:/ソフト/mixed.txt\r\nd:/表", "c:/" + SOFT_932 + "/mixed.txt\r\nd:/" + HYOU_932,
          L"2"},
-        // Reordered from the names as given, in the modes of the moment.
+        // Reordered, in the modes of the moment.
         {SORT, L"d:/表\r\nc:/ソフト/mixed.txt",
          "d:/" + HYOU_932 + "\r\nc:/" + SOFT_932 + "/mixed.txt", L"2", true},
         {RESTORE, L"c:/ソフト/mixed.txt\r\nd:/表",
@@ -85,10 +84,10 @@ TEST(PathListModelTest, KeepsBothListsInStep)
         const CStep& step = steps[i];
         if (step.act == TAKE) {
             CTestIntake intake(exact, ansi);
-            EXPECT_TRUE(model.Take(intake));
+            EXPECT_TRUE(model.AcceptDrop(intake));
         } else if (step.act == REFUSE) {
             CTestIntake intake(100);
-            EXPECT_FALSE(model.Take(intake));
+            EXPECT_FALSE(model.AcceptDrop(intake));
             EXPECT_EQ(intake.m_nFetched, 0) << "a refused intake is fetched from";
         } else if (step.act == SLASH) {
             model.ToggleSlashes();
@@ -99,14 +98,50 @@ TEST(PathListModelTest, KeepsBothListsInStep)
         } else {
             model.RestoreGivenOrder();
         }
-        EXPECT_EQ(model.GetDisplayText(model.GetCaseMode()), step.exact) << "step " << i;
-        EXPECT_EQ(model.GetAnsiDisplayText(model.GetCaseMode()), step.ansi) << "step " << i;
+        EXPECT_EQ(model.GetText(), step.exact) << "step " << i;
+        EXPECT_EQ(model.GetAnsiText(), step.ansi) << "step " << i;
         EXPECT_STREQ(model.GetCountText(), step.count) << "step " << i;
         // The names as given, whatever the separators shown, in the order shown.
         EXPECT_EQ(model.IsInNameOrder(), step.bNameOrder) << "step " << i;
-        EXPECT_EQ(model.GetGivenNames(),
-                  step.bNameOrder ? std::vector(exact.rbegin(), exact.rend()) : exact)
+        std::vector<std::wstring> given;
+        for (size_t item = 0; item < model.GetCount(); ++item)
+            given.push_back(model.GetItem(item).strExact);
+        EXPECT_EQ(given, step.bNameOrder ? std::vector(exact.rbegin(), exact.rend()) : exact)
             << "step " << i;
+    }
+}
+
+// A "/" the intake gave is a separator like any other: once switched, every
+// separator shows as the mode says, and a new order keeps them so.
+TEST(PathListModelTest, SeparatorsStayAsSwitchedWhateverTheOrder)
+{
+    const CCp932CodePage codePage;
+    const CTestUnicodeCase unicodeCase;
+    CPathList model(codePage, unicodeCase);
+    CTestIntake intake({L"C:/a\\x", L"D:\\b/y"}, {"C:/a\\x", "D:\\b/y"});
+    ASSERT_TRUE(model.AcceptDrop(intake));
+    EXPECT_EQ(model.GetText(), L"C:/a\\x\r\nD:\\b/y") << "as given";
+    const struct
+    {
+        Act act;
+        const wchar_t* shown;
+    } steps[] = {
+        {SLASH, L"C:/a/x\r\nD:/b/y"},    {SLASH, L"C:\\a\\x\r\nD:\\b\\y"},
+        {SORT, L"D:\\b\\y\r\nC:\\a\\x"}, {RESTORE, L"C:\\a\\x\r\nD:\\b\\y"},
+        {SLASH, L"C:/a/x\r\nD:/b/y"},    {SORT, L"D:/b/y\r\nC:/a/x"},
+    };
+    for (const auto& step : steps) {
+        if (step.act == SLASH)
+            model.ToggleSlashes();
+        else if (step.act == SORT)
+            model.SortByName(CReverseOrder());
+        else
+            model.RestoreGivenOrder();
+        EXPECT_EQ(model.GetText(), step.shown) << step.act;
+        std::wstring ansi;
+        for (char ch : model.GetAnsiText())
+            ansi += static_cast<wchar_t>(ch);
+        EXPECT_EQ(ansi, step.shown) << step.act;
     }
 }
 

@@ -18,16 +18,24 @@ const std::string SO_FUTO = "\x83\x5c\x83\x74\x83\x67"; // ソフト: ソ's trai
 const std::string HYOU = "\x95\x5c";                    // 表: trail byte "\"
 const std::string TSU = "\x83\x63";                     // ツ: trail byte "c"
 
+// The ANSI names of the list under each code page's rules; the exact names
+// are the same bytes, one unit each.
 class PathListTest : public testing::TestWithParam<const CCodePage*>
 {
 protected:
-    PathListTest() : list(*GetParam()) {}
+    PathListTest() : list(*GetParam(), unicodeCase) {}
 
     bool Drop(const std::vector<std::string>& paths)
     {
-        return list.AcceptDrop(static_cast<unsigned>(paths.size()),
-                               [&](unsigned i) { return std::string_view(paths.at(i)); });
+        std::vector<std::wstring> exact;
+        for (const std::string& path : paths)
+            exact.emplace_back(path.begin(), path.end());
+        CTestIntake intake(exact, paths);
+        return list.AcceptDrop(intake);
     }
+
+    std::string Shown(CPathList::CaseMode nCaseMode) { return AnsiTextInCase(list, nCaseMode); }
+    std::string Paths() { return Shown(CPathList::CASE_AS_STORED); }
 
     // Moves both modes away from 0, so a test can see whether something resets them.
     void SetModesNonZero()
@@ -37,13 +45,14 @@ protected:
         list.CycleCase();
     }
 
+    const CTestUnicodeCase unicodeCase;
     CPathList list;
 };
 
 TEST_P(PathListTest, StartsEmptyWithCountZero)
 {
-    EXPECT_EQ(list.GetPaths(), "");
-    EXPECT_STREQ(list.GetCountText(), "0");
+    EXPECT_EQ(Paths(), "");
+    EXPECT_STREQ(list.GetCountText(), L"0");
     EXPECT_EQ(list.GetSlashMode(), 0);
     EXPECT_EQ(list.GetCaseMode(), 0);
 }
@@ -51,12 +60,12 @@ TEST_P(PathListTest, StartsEmptyWithCountZero)
 TEST_P(PathListTest, JoinsPathsInDropOrderWithCrLfBetween)
 {
     ASSERT_TRUE(Drop({"C:\\one.txt"}));
-    EXPECT_EQ(list.GetPaths(), "C:\\one.txt");
-    EXPECT_STREQ(list.GetCountText(), "1");
+    EXPECT_EQ(Paths(), "C:\\one.txt");
+    EXPECT_STREQ(list.GetCountText(), L"1");
 
     ASSERT_TRUE(Drop({"C:\\b", "C:\\a", "D:\\c"}));
-    EXPECT_EQ(list.GetPaths(), "C:\\b\r\nC:\\a\r\nD:\\c");
-    EXPECT_STREQ(list.GetCountText(), "3");
+    EXPECT_EQ(Paths(), "C:\\b\r\nC:\\a\r\nD:\\c");
+    EXPECT_STREQ(list.GetCountText(), L"3");
 }
 
 TEST_P(PathListTest, DropReplacesListAndResetsModes)
@@ -64,13 +73,13 @@ TEST_P(PathListTest, DropReplacesListAndResetsModes)
     ASSERT_TRUE(Drop({"C:\\old1", "C:\\old2"}));
     SetModesNonZero();
     ASSERT_TRUE(Drop({"E:\\new"}));
-    EXPECT_EQ(list.GetPaths(), "E:\\new");
+    EXPECT_EQ(Paths(), "E:\\new");
     EXPECT_EQ(list.GetSlashMode(), 0);
     EXPECT_EQ(list.GetCaseMode(), 0);
 
     ASSERT_TRUE(Drop({}));
-    EXPECT_EQ(list.GetPaths(), "");
-    EXPECT_STREQ(list.GetCountText(), "0");
+    EXPECT_EQ(Paths(), "");
+    EXPECT_STREQ(list.GetCountText(), L"0");
 }
 
 TEST_P(PathListTest, TakesNinetyNineItems)
@@ -82,12 +91,12 @@ TEST_P(PathListTest, TakesNinetyNineItems)
         expected += (i ? "\r\n" : "") + paths.back();
     }
     ASSERT_TRUE(Drop(paths));
-    EXPECT_EQ(list.GetPaths(), expected);
-    EXPECT_STREQ(list.GetCountText(), "99");
+    EXPECT_EQ(Paths(), expected);
+    EXPECT_STREQ(list.GetCountText(), L"99");
 
     // Fewer digits than before: the old second digit must not show through.
     ASSERT_TRUE(Drop({"C:\\one"}));
-    EXPECT_STREQ(list.GetCountText(), "1");
+    EXPECT_STREQ(list.GetCountText(), L"1");
 }
 
 // A refused drop leaves everything as the window still shows it.
@@ -95,17 +104,14 @@ TEST_P(PathListTest, RefusedDropChangesNothingAndFetchesNothing)
 {
     ASSERT_TRUE(Drop({"C:\\Keep\\a.txt", "C:\\Keep\\b.txt"}));
     SetModesNonZero();
-    const std::string before = list.GetPaths();
+    const std::string before = Paths();
 
     for (unsigned count : {100u, 100000u, 0xFFFFFFFFu}) {
-        int fetched = 0;
-        EXPECT_FALSE(list.AcceptDrop(count, [&](unsigned) {
-            ++fetched;
-            return std::string_view("X:\\x");
-        })) << count;
-        EXPECT_EQ(fetched, 0) << count;
-        EXPECT_EQ(list.GetPaths(), before) << count;
-        EXPECT_STREQ(list.GetCountText(), "2") << count;
+        CTestIntake intake(count);
+        EXPECT_FALSE(list.AcceptDrop(intake)) << count;
+        EXPECT_EQ(intake.m_nFetched, 0) << count;
+        EXPECT_EQ(Paths(), before) << count;
+        EXPECT_STREQ(list.GetCountText(), L"2") << count;
         EXPECT_EQ(list.GetSlashMode(), 1) << count;
         EXPECT_EQ(list.GetCaseMode(), 2) << count;
     }
@@ -116,17 +122,17 @@ TEST_P(PathListTest, StoresLongPathsWhole)
     const std::string longPath = "C:\\" + std::string(297, 'a');
     const std::string longestPath = "\\\\?\\C:\\" + std::string(32760, 'b');
     ASSERT_TRUE(Drop({longPath, longestPath}));
-    EXPECT_EQ(list.GetPaths(), longPath + "\r\n" + longestPath);
+    EXPECT_EQ(Paths(), longPath + "\r\n" + longestPath);
 }
 
 TEST_P(PathListTest, SeparatorSwitchRoundTrips)
 {
     ASSERT_TRUE(Drop({"C:\\Dir\\a.txt", "\\\\server\\share\\b"}));
     list.ToggleSlashes();
-    EXPECT_EQ(list.GetPaths(), "C:/Dir/a.txt\r\n//server/share/b");
+    EXPECT_EQ(Paths(), "C:/Dir/a.txt\r\n//server/share/b");
     EXPECT_EQ(list.GetSlashMode(), 1);
     list.ToggleSlashes();
-    EXPECT_EQ(list.GetPaths(), "C:\\Dir\\a.txt\r\n\\\\server\\share\\b");
+    EXPECT_EQ(Paths(), "C:\\Dir\\a.txt\r\n\\\\server\\share\\b");
     EXPECT_EQ(list.GetSlashMode(), 0);
 }
 
@@ -136,17 +142,17 @@ TEST_P(PathListTest, SeparatorSwitchKeepsDoubleByteCharactersWhole)
     const std::string path = "C:\\" + SO_FUTO + "\\" + HYOU + ".txt";
     ASSERT_TRUE(Drop({path}));
     list.ToggleSlashes();
-    EXPECT_EQ(list.GetPaths(), "C:/" + SO_FUTO + "/" + HYOU + ".txt");
+    EXPECT_EQ(Paths(), "C:/" + SO_FUTO + "/" + HYOU + ".txt");
     list.ToggleSlashes();
-    EXPECT_EQ(list.GetPaths(), path);
+    EXPECT_EQ(Paths(), path);
 }
 
 TEST_P(PathListTest, LoneLeadByteAtEndStandsAlone)
 {
     ASSERT_TRUE(Drop({"a\\b\x83"}));
     list.ToggleSlashes();
-    EXPECT_EQ(list.GetPaths(), "a/b\x83");
-    EXPECT_EQ(list.GetDisplayText(CPathList::CASE_UPPER), "A/B\x83");
+    EXPECT_EQ(Paths(), "a/b\x83");
+    EXPECT_EQ(Shown(CPathList::CASE_UPPER), "A/B\x83");
 }
 
 TEST_P(PathListTest, ConversionsOnEmptyListChangeOnlyModes)
@@ -154,7 +160,7 @@ TEST_P(PathListTest, ConversionsOnEmptyListChangeOnlyModes)
     list.ToggleSlashes();
     EXPECT_EQ(list.GetSlashMode(), 1);
     EXPECT_EQ(list.CycleCase(), 1);
-    EXPECT_EQ(list.GetDisplayText(list.GetCaseMode()), "");
+    EXPECT_EQ(list.GetAnsiText(), "");
 }
 
 TEST_P(PathListTest, CaseCycleShowsUpperLowerThenStoredWithoutTouchingList)
@@ -162,14 +168,12 @@ TEST_P(PathListTest, CaseCycleShowsUpperLowerThenStoredWithoutTouchingList)
     const std::string path = "C:\\Program Files\\" + TSU + "Mixed.Txt";
     ASSERT_TRUE(Drop({path}));
     EXPECT_EQ(list.CycleCase(), 1);
-    EXPECT_EQ(list.GetDisplayText(CPathList::CASE_UPPER),
-              "C:\\PROGRAM FILES\\" + TSU + "MIXED.TXT");
+    EXPECT_EQ(Shown(CPathList::CASE_UPPER), "C:\\PROGRAM FILES\\" + TSU + "MIXED.TXT");
     EXPECT_EQ(list.CycleCase(), 2);
-    EXPECT_EQ(list.GetDisplayText(CPathList::CASE_LOWER),
-              "c:\\program files\\" + TSU + "mixed.txt");
+    EXPECT_EQ(Shown(CPathList::CASE_LOWER), "c:\\program files\\" + TSU + "mixed.txt");
     EXPECT_EQ(list.CycleCase(), 0);
-    EXPECT_EQ(list.GetDisplayText(CPathList::CASE_AS_STORED), path);
-    EXPECT_EQ(list.GetPaths(), path);
+    EXPECT_EQ(Shown(CPathList::CASE_AS_STORED), path);
+    EXPECT_EQ(Paths(), path);
 }
 
 TEST_P(PathListTest, CaseAndSeparatorModesAreIndependent)
@@ -178,8 +182,8 @@ TEST_P(PathListTest, CaseAndSeparatorModesAreIndependent)
     list.CycleCase();
     list.ToggleSlashes();
     EXPECT_EQ(list.GetCaseMode(), 1);
-    EXPECT_EQ(list.GetDisplayText(list.GetCaseMode()), "C:/DIR/" + SO_FUTO + "/A.TXT");
-    EXPECT_EQ(list.GetPaths(), "C:/Dir/" + SO_FUTO + "/a.txt");
+    EXPECT_EQ(list.GetAnsiText(), "C:/DIR/" + SO_FUTO + "/A.TXT");
+    EXPECT_EQ(Paths(), "C:/Dir/" + SO_FUTO + "/a.txt");
 }
 
 const CCp932CodePage builtInCp932;
@@ -202,23 +206,25 @@ INSTANTIATE_TEST_SUITE_P(CrtAnsi, PathListTest,
 TEST(WidePathListTest, KeepsExactNamesUnderTheSameRulesAsTheAnsiList)
 {
     const CTestUnicodeCase unicodeCase;
-    CWidePathList list(unicodeCase);
-    const std::vector<std::wstring> paths = {L"C:\\한글\\é.Txt", L"D:\\😀\\〜"};
-    const auto fetch = [&](unsigned i) {
-        return std::wstring_view(paths.at(i));
-    };
-    ASSERT_TRUE(list.AcceptDrop(2, fetch));
-    EXPECT_EQ(list.GetPaths(), L"C:\\한글\\é.Txt\r\nD:\\😀\\〜");
+    const CCp932CodePage codePage;
+    CPathList list(codePage, unicodeCase);
+    CTestIntake intake({L"C:\\한글\\é.Txt", L"D:\\😀\\〜"});
+    ASSERT_TRUE(list.AcceptDrop(intake));
+    EXPECT_EQ(list.GetText(), L"C:\\한글\\é.Txt\r\nD:\\😀\\〜");
     EXPECT_STREQ(list.GetCountText(), L"2");
 
     list.ToggleSlashes();
-    EXPECT_EQ(list.GetDisplayText(list.CycleCase()), L"C:/한글/É.TXT\r\nD:/😀/〜");
-    EXPECT_EQ(list.GetDisplayText(list.CycleCase()), L"c:/한글/é.txt\r\nd:/😀/〜");
+    list.CycleCase();
+    EXPECT_EQ(list.GetText(), L"C:/한글/É.TXT\r\nD:/😀/〜");
+    list.CycleCase();
+    EXPECT_EQ(list.GetText(), L"c:/한글/é.txt\r\nd:/😀/〜");
     list.ToggleSlashes();
-    EXPECT_EQ(list.GetDisplayText(list.CycleCase()), L"C:\\한글\\é.Txt\r\nD:\\😀\\〜");
+    list.CycleCase();
+    EXPECT_EQ(list.GetText(), L"C:\\한글\\é.Txt\r\nD:\\😀\\〜");
 
-    EXPECT_FALSE(list.AcceptDrop(100, fetch));
-    EXPECT_EQ(list.GetPaths(), L"C:\\한글\\é.Txt\r\nD:\\😀\\〜");
+    CTestIntake tooMany(100);
+    EXPECT_FALSE(list.AcceptDrop(tooMany));
+    EXPECT_EQ(list.GetText(), L"C:\\한글\\é.Txt\r\nD:\\😀\\〜");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pathlist/PathIntake.h"
+#include "pathlist/PathList.h"
 #include "pathlist/TextCase.h"
 
 #include <string>
@@ -46,3 +47,15 @@ private:
     std::vector<std::string> m_ansi;
     unsigned m_nCount;
 };
+
+// The ANSI list as shown in case mode `nCaseMode`; the list is left in its own.
+inline std::string AnsiTextInCase(CPathList& list, CPathList::CaseMode nCaseMode)
+{
+    const CPathList::CaseMode nOwn = list.GetCaseMode();
+    while (list.GetCaseMode() != nCaseMode)
+        list.CycleCase();
+    const std::string text = list.GetAnsiText();
+    while (list.GetCaseMode() != nOwn)
+        list.CycleCase();
+    return text;
+}
