@@ -1,6 +1,7 @@
 #include "app/InfoDlg.h"
 
 #include "afx/LoadString.h"
+#include "afx/ResourceHandle.h"
 #include "afx/WinApp.h"
 #include "res/resource.h"
 

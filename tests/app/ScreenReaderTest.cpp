@@ -351,13 +351,11 @@ TEST_F(ScreenReaderTest, EachIntakeOfFilesTellsTheNewCountOnceAndNothingElseDoes
         EXPECT_EQ(m_annotations.Count(hCount, LIVE_SETTING), 1) << "set once";
     }});
 
-    CPathListDlg dlg(m_codePage, m_unicodeCase);
-    dlg.SetCommandLine(L"Vexlo.exe C:\\one.txt C:\\two.txt");
-    const CMainWndScope mainWnd(&dlg);
-    RunModal(dlg, {[&](HWND hDlg) {
-                 EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "2");
-                 EXPECT_EQ(LiveRegionChanges(::GetDlgItem(hDlg, IDC_COUNT)), 1);
-                 EXPECT_EQ(CountName(hDlg), L"パスの数：2");
-             }});
+    m_lpszCommandLine = L"Vexlo.exe C:\\one.txt C:\\two.txt";
+    Run({[&](HWND hDlg) {
+        EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "2");
+        EXPECT_EQ(LiveRegionChanges(::GetDlgItem(hDlg, IDC_COUNT)), 1);
+        EXPECT_EQ(CountName(hDlg), L"パスの数：2");
+    }});
 }
 } // namespace
