@@ -60,8 +60,13 @@ UINT AfxGetShellIdListFormat()
     return ::RegisterClipboardFormatW(L"Shell IDList Array");
 }
 
+UINT AfxGetHtmlFormat()
+{
+    return ::RegisterClipboardFormatW(L"HTML Format");
+}
+
 ClipboardWrite AfxSetClipboardText(HWND hWndOwner, const std::wstring& strText,
-                                   const std::string& strAnsiText)
+                                   const std::string& strAnsiText, const std::string& strHtml)
 {
     // The system locale is the one whose ANSI code page the system uses.
     const LCID lcid = ::GetSystemDefaultLCID();
@@ -75,16 +80,19 @@ ClipboardWrite AfxSetClipboardText(HWND hWndOwner, const std::wstring& strText,
         {CF_UNICODETEXT, GlobalCopy(strText.c_str(), (strText.size() + 1) * sizeof(wchar_t))},
         {CF_TEXT, GlobalCopy(strAnsiText.c_str(), strAnsiText.size() + 1)},
         {CF_LOCALE, GlobalCopy(&lcid, sizeof lcid)},
+        {AfxGetHtmlFormat(), GlobalCopy(strHtml.c_str(), strHtml.size() + 1)},
     };
+    // The HTML only where the copy has any.
+    const auto end = std::end(data) - (strHtml.empty() ? 1 : 0);
     ClipboardWrite result = CLIPBOARD_FAILED;
-    if (std::all_of(std::begin(data), std::end(data), [](const auto& d) { return d.hData; })) {
+    if (std::all_of(std::begin(data), end, [](const auto& d) { return d.nFormat && d.hData; })) {
         CClipboard clipboard(hWndOwner);
         result = clipboard.IsOpen() ? CLIPBOARD_WRITTEN : CLIPBOARD_BUSY;
         if (clipboard.IsOpen()) {
             ::EmptyClipboard();
-            for (auto& d : data) {
-                if (::SetClipboardData(d.nFormat, d.hData))
-                    d.hData = NULL; // the clipboard's now
+            for (auto d = std::begin(data); d != end; ++d) {
+                if (::SetClipboardData(d->nFormat, d->hData))
+                    d->hData = NULL; // the clipboard's now
                 else
                     result = CLIPBOARD_FAILED;
             }

@@ -36,9 +36,14 @@ enum ClipboardWrite
     CLIPBOARD_FAILED
 };
 
+// The clipboard format of HTML ("HTML Format", CF_HTML): UTF-8 with a header
+// of its offsets, which mail and chat programs paste as formatted text.
+UINT AfxGetHtmlFormat();
+
 // Puts text on the clipboard in one opening of it, replacing what was there:
 // as UTF-16 (CF_UNICODETEXT), as strAnsiText in the ANSI code page (CF_TEXT),
 // and the locale whose ANSI code page that is (CF_LOCALE), so that no reader
-// converts by another.
+// converts by another; beside it strHtml as "HTML Format", where not empty.
 ClipboardWrite AfxSetClipboardText(HWND hWndOwner, const std::wstring& strText,
-                                   const std::string& strAnsiText);
+                                   const std::string& strAnsiText,
+                                   const std::string& strHtml = std::string());

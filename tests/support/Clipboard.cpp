@@ -47,6 +47,11 @@ std::optional<LCID> ReadClipboardLocale()
     return ReadClipboard<LCID, LCID>(CF_LOCALE);
 }
 
+std::optional<std::string> ReadClipboardHtml()
+{
+    return ReadClipboard<std::string, char[1]>(::RegisterClipboardFormatW(L"HTML Format"));
+}
+
 void WriteClipboard(const std::vector<std::pair<UINT, HANDLE>>& data)
 {
     if (!OpenClipboardSoon())

@@ -12,6 +12,8 @@
 std::optional<std::string> ReadClipboardText();
 std::optional<std::wstring> ReadClipboardUnicodeText();
 std::optional<LCID> ReadClipboardLocale();
+// What it holds as "HTML Format", up to its first NUL.
+std::optional<std::string> ReadClipboardHtml();
 // Puts the blocks on the clipboard in place of what it held, each in its
 // format; the clipboard then owns them. Null blocks are left out.
 void WriteClipboard(const std::vector<std::pair<UINT, HANDLE>>& data);
