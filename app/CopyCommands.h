@@ -16,38 +16,45 @@ enum CopyFlag : unsigned
     COPY_SELECTS_BOX = 4,
 };
 
-// One copy command: the id of its menu item, key or button; its form (the
-// line of each item, what goes between lines); its CopyFlags.
+// One copy command: the id of its menu item, key or button; its form; its
+// CopyFlags.
 struct CCopyCommand
 {
     UINT nID;
-    CCopyForm form;
+    const CCopyForm& form;
     unsigned nFlags;
 };
 
 // Every copy command, in the order of the path box's menu, which a test holds
-// to it: V(id, line, between, flags). A new form takes a row here, its line
-// function in pathlist/CopyForms, its id and menu item in res/, and its tests.
+// to it: V(id, form, flags). A new form takes a row here, its lines and its
+// constant in pathlist/CopyForms, its id and menu item in res/, and its tests.
 // clang-format off
-#define COPY_COMMANDS(V)                                                                        \
-    V(IDC_COPYALL, ShownLine, LINES, COPY_ASKS | COPY_SELECTS_BOX)                              \
-    V(ID_COPY_QUOTED, QuotedLine, LINES, COPY_ASKS | COPY_NEEDS_LIST)                           \
-    V(ID_COPY_NAMES, NameLine, LINES, COPY_ASKS | COPY_NEEDS_LIST)                              \
-    V(ID_COPY_UNC, ServerLine, LINES, COPY_ASKS | COPY_NEEDS_LIST)                              \
-    V(ID_COPY_WSL, WslLine, LINES, COPY_ASKS | COPY_NEEDS_LIST)                                 \
-    V(ID_COPY_URL, UrlLine, LINES, COPY_ASKS | COPY_NEEDS_LIST)                                 \
-    V(ID_COPY_PARENT, ParentLine, LINES, COPY_ASKS | COPY_NEEDS_LIST)                           \
-    V(ID_COPY_ESCAPED, EscapedLine, LINES, COPY_ASKS | COPY_NEEDS_LIST)                         \
-    V(ID_COPY_GIT_BASH, GitBashLine, LINES, COPY_ASKS | COPY_NEEDS_LIST)                        \
-    V(ID_COPY_CYGWIN, CygwinLine, LINES, COPY_ASKS | COPY_NEEDS_LIST)                           \
-    V(ID_COPY_ONE_LINE, QuotedLine, L" ", COPY_ASKS | COPY_NEEDS_LIST)
+#define COPY_COMMANDS(V)                                                         \
+    V(IDC_COPYALL, SHOWN_FORM, COPY_ASKS | COPY_SELECTS_BOX)                     \
+    V(ID_COPY_QUOTED, QUOTED_FORM, COPY_ASKS | COPY_NEEDS_LIST)                  \
+    V(ID_COPY_NAMES, NAME_FORM, COPY_ASKS | COPY_NEEDS_LIST)                     \
+    V(ID_COPY_UNC, SERVER_FORM, COPY_ASKS | COPY_NEEDS_LIST)                     \
+    V(ID_COPY_WSL, WSL_FORM, COPY_ASKS | COPY_NEEDS_LIST)                        \
+    V(ID_COPY_URL, URL_FORM, COPY_ASKS | COPY_NEEDS_LIST)                        \
+    V(ID_COPY_PARENT, PARENT_FORM, COPY_ASKS | COPY_NEEDS_LIST)                  \
+    V(ID_COPY_ESCAPED, ESCAPED_FORM, COPY_ASKS | COPY_NEEDS_LIST)                \
+    V(ID_COPY_GIT_BASH, GIT_BASH_FORM, COPY_ASKS | COPY_NEEDS_LIST)              \
+    V(ID_COPY_CYGWIN, CYGWIN_FORM, COPY_ASKS | COPY_NEEDS_LIST)                  \
+    V(ID_COPY_ONE_LINE, ONE_LINE_FORM, COPY_ASKS | COPY_NEEDS_LIST)              \
+    V(ID_COPY_STEM, STEM_FORM, COPY_ASKS | COPY_NEEDS_LIST)                      \
+    V(ID_COPY_CMD_ARGUMENTS, CMD_ARGUMENT_FORM, COPY_ASKS | COPY_NEEDS_LIST)     \
+    V(ID_COPY_POWERSHELL, POWERSHELL_FORM, COPY_ASKS | COPY_NEEDS_LIST)          \
+    V(ID_COPY_WSL_ARGUMENTS, WSL_ARGUMENT_FORM, COPY_ASKS | COPY_NEEDS_LIST)     \
+    V(ID_COPY_GIT_BASH_ARGUMENTS, GIT_BASH_ARGUMENT_FORM, COPY_ASKS | COPY_NEEDS_LIST) \
+    V(ID_COPY_RELATIVE, RELATIVE_FORM, COPY_ASKS | COPY_NEEDS_LIST)              \
+    V(ID_COPY_LINKS, LINK_FORM, COPY_ASKS | COPY_NEEDS_LIST)
 
-#define COPY_COMMAND_ROW(id, line, between, flags) {(id), {&(line), (between)}, (flags)},
+#define COPY_COMMAND_ROW(id, form, flags) {(id), (form), (flags)},
 inline constexpr CCopyCommand COPY_COMMAND_TABLE[] = {COPY_COMMANDS(COPY_COMMAND_ROW)};
 #undef COPY_COMMAND_ROW
 
 // The message map's entry of each row: every copy goes to one handler.
-#define ON_COPY_COMMAND(id, line, between, flags) ON_COMMAND_RANGE(id, id, OnCopy)
+#define ON_COPY_COMMAND(id, form, flags) ON_COMMAND_RANGE(id, id, OnCopy)
 // clang-format on
 
 // The row of command nID, or NULL.

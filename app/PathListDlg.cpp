@@ -277,8 +277,9 @@ void CPathListDlg::OnCopy(UINT nID)
     // An empty box copies nothing and leaves the clipboard as it was.
     if (m_paths.IsEmpty())
         return;
-    const CCopyText text = MakeCopyText(command.form, m_paths, m_serverNames, AfxToAnsi);
-    ReportCopy(AfxSetClipboardText(m_hWnd, text.strText, text.strAnsi));
+    const CCopyText text =
+        MakeCopyText(command.form, {m_paths, m_serverNames, m_nameOrder}, AfxToAnsi);
+    ReportCopy(AfxSetClipboardText(m_hWnd, text.strText, text.strAnsi, text.strHtml));
 }
 
 void CPathListDlg::OnSelectAll()

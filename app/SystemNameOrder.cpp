@@ -19,6 +19,13 @@ int CSystemNameOrder::Compare(const std::wstring& strA, const std::wstring& strB
     return m_pfnCompare ? m_pfnCompare(strA.c_str(), strB.c_str()) : 0;
 }
 
+bool CSystemNameOrder::IsSameName(std::wstring_view a, std::wstring_view b) const
+{
+    // The comparison NTFS makes: each character by its upper case, no locale.
+    return ::CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
+                                  static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
+}
+
 bool CSystemNameOrder::IsFolder(const std::wstring& strExactPath) const
 {
     const DWORD dwAttributes = ::GetFileAttributesW(strExactPath.c_str());

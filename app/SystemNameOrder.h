@@ -5,7 +5,7 @@
 #include <windows.h>
 
 // The shell's order of names (StrCmpLogicalW in shlwapi.dll: case ignored,
-// digits by value) and the file system's word on folders. shlwapi.dll is
+// digits by value), and the file system's word on names and folders. shlwapi.dll is
 // loaded at the first comparison, from the system folder: start-up and the
 // program's imports do without it.
 class CSystemNameOrder : public CNameOrderRules
@@ -17,6 +17,7 @@ public:
     CSystemNameOrder& operator=(const CSystemNameOrder&) = delete;
 
     int Compare(const std::wstring& strA, const std::wstring& strB) const override;
+    bool IsSameName(std::wstring_view a, std::wstring_view b) const override;
     bool IsFolder(const std::wstring& strExactPath) const override;
 
 private:

@@ -1,27 +1,15 @@
 #include "pathlist/CopyForms.h"
 
+#include "pathlist/FileLinks.h"
+#include "pathlist/PathForms.h"
 #include "pathlist/PathParts.h"
+#include "pathlist/RelativePaths.h"
+#include "pathlist/ShellQuoting.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <string_view>
 
 namespace {
-
-// A drive root is a name of its own, or nothing of it would be left.
-std::wstring_view LastName(std::wstring_view line)
-{
-    const CPathParts parts = ReadPath(line);
-    const std::wstring_view rest = line.substr(parts.nRest);
-    if (parts.nKind == CPathParts::DRIVE && rest.find_first_not_of(L"\\/", 2) == rest.npos)
-        return rest;
-    const size_t last = rest.find_last_not_of(L"\\/");
-    if (last == rest.npos)
-        return line;
-    const size_t before = rest.find_last_of(L"\\/", last);
-    const size_t first = before == rest.npos ? 0 : before + 1;
-    return rest.substr(first, last + 1 - first);
-}
 
 // The folder holding the line's item, in the line's separators; a root
 // (`C:\`, `\\server\share`) holds itself.
@@ -60,99 +48,6 @@ std::wstring Escaped(std::wstring_view shown)
     return text += L'"';
 }
 
-// The line as a Unix-like system on Windows names it: drives as lower-case
-// letters under `mount`, servers after "//", in "/" separators.
-std::wstring PosixLine(std::wstring_view line, const wchar_t* mount)
-{
-    const CPathParts parts = ReadPath(line);
-    std::wstring_view rest = line.substr(parts.nRest);
-    std::wstring text;
-    if (parts.nKind == CPathParts::DRIVE) {
-        text = mount;
-        text += static_cast<wchar_t>(rest[0] | (L'a' - L'A'));
-        rest.remove_prefix(2);
-    } else if (parts.nKind == CPathParts::UNC) {
-        text = L"//";
-    }
-    for (wchar_t ch : rest)
-        text += IsSeparator(ch) ? L'/' : ch;
-    return text;
-}
-
-// The code point at `i`, which it steps past. A surrogate pair is one; a lone
-// surrogate, or a 32-bit unit beyond Unicode, is U+FFFD, as Windows' own
-// conversion to UTF-8 writes it.
-std::uint32_t ReadCodePoint(std::wstring_view text, size_t& i)
-{
-    const auto unit = static_cast<std::uint32_t>(text[i++]);
-    if (unit >= 0xD800 && unit <= 0xDBFF && i < text.size()) {
-        const auto low = static_cast<std::uint32_t>(text[i]);
-        if (low >= 0xDC00 && low <= 0xDFFF) {
-            ++i;
-            return 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
-        }
-    }
-    if ((unit >= 0xD800 && unit <= 0xDFFF) || unit > 0x10FFFF)
-        return 0xFFFD;
-    return unit;
-}
-
-bool IsUnreserved(wchar_t ch)
-{
-    return IsAsciiLetter(ch) || (ch >= L'0' && ch <= L'9') || ch == L'-' || ch == L'.' ||
-           ch == L'_' || ch == L'~';
-}
-
-// The path in "/" separators, every other character outside the unreserved
-// ones as its UTF-8 bytes in %XX.
-void AppendEncoded(std::wstring& text, std::wstring_view path)
-{
-    static constexpr wchar_t HEX[] = L"0123456789ABCDEF";
-    for (size_t i = 0; i < path.size();) {
-        const wchar_t ch = path[i];
-        if (IsSeparator(ch) || IsUnreserved(ch)) {
-            text += IsSeparator(ch) ? L'/' : ch;
-            ++i;
-            continue;
-        }
-        std::uint32_t codePoint = ReadCodePoint(path, i);
-        const int count = codePoint < 0x80      ? 1
-                          : codePoint < 0x800   ? 2
-                          : codePoint < 0x10000 ? 3
-                                                : 4;
-        unsigned char bytes[4];
-        for (int k = count - 1; k > 0; --k) {
-            bytes[k] = static_cast<unsigned char>(0x80 | (codePoint & 0x3F));
-            codePoint >>= 6;
-        }
-        // The first byte's marks, by the number of bytes.
-        static constexpr unsigned char LEAD[] = {0, 0x00, 0xC0, 0xE0, 0xF0};
-        bytes[0] = static_cast<unsigned char>(LEAD[count] | codePoint);
-        for (int k = 0; k < count; ++k) {
-            text += L'%';
-            text += HEX[bytes[k] >> 4];
-            text += HEX[bytes[k] & 0xF];
-        }
-    }
-}
-
-// RFC 8089: `file:///C:/dir`, `file://server/share`.
-std::wstring Url(std::wstring_view line)
-{
-    const CPathParts parts = ReadPath(line);
-    std::wstring_view rest = line.substr(parts.nRest);
-    std::wstring text = L"file:";
-    if (parts.nKind == CPathParts::DRIVE) {
-        text += L"///";
-        text += rest.substr(0, 2);
-        rest.remove_prefix(2);
-    } else if (parts.nKind == CPathParts::UNC) {
-        text += L"//";
-    }
-    AppendEncoded(text, rest);
-    return text;
-}
-
 } // namespace
 
 std::wstring ShownLine(const CCopyItem& item, const CCopyContext&)
@@ -187,12 +82,12 @@ std::wstring ServerLine(const CCopyItem& item, const CCopyContext& context)
 
 std::wstring WslLine(const CCopyItem& item, const CCopyContext&)
 {
-    return PosixLine(item.shown, L"/mnt/");
+    return PosixPath(item.shown, WSL_MOUNT);
 }
 
 std::wstring UrlLine(const CCopyItem& item, const CCopyContext&)
 {
-    return Url(item.shown);
+    return FileUrl(item.shown);
 }
 
 std::wstring ParentLine(const CCopyItem& item, const CCopyContext&)
@@ -207,28 +102,79 @@ std::wstring EscapedLine(const CCopyItem& item, const CCopyContext&)
 
 std::wstring GitBashLine(const CCopyItem& item, const CCopyContext&)
 {
-    return PosixLine(item.shown, L"/");
+    return PosixPath(item.shown, GIT_BASH_MOUNT);
 }
 
 std::wstring CygwinLine(const CCopyItem& item, const CCopyContext&)
 {
-    return PosixLine(item.shown, L"/cygdrive/");
+    return PosixPath(item.shown, CYGWIN_MOUNT);
 }
 
-CCopyText MakeCopyText(const CCopyForm& form, const CPathList& list,
-                       const CServerNames& serverNames, AnsiConversion toAnsi)
+// The file system is asked whether the item is a folder, as the name order
+// asks it: by the name as given.
+std::wstring StemLine(const CCopyItem& item, const CCopyContext& context)
 {
-    const CCopyContext context = {list, serverNames};
+    return NameWithoutExtension(item.shown, context.nameRules.IsFolder(std::wstring(item.given)));
+}
+
+std::wstring CmdArgumentLine(const CCopyItem& item, const CCopyContext&)
+{
+    return QuotedIfNeeded(item.shown);
+}
+
+std::wstring PowerShellLine(const CCopyItem& item, const CCopyContext&)
+{
+    return PowerShellQuoted(item.shown);
+}
+
+std::wstring WslArgumentLine(const CCopyItem& item, const CCopyContext&)
+{
+    return WslQuoted(item.shown);
+}
+
+std::wstring GitBashArgumentLine(const CCopyItem& item, const CCopyContext&)
+{
+    return GitBashQuoted(item.shown);
+}
+
+std::wstring MarkdownLine(const CCopyItem& item, const CCopyContext&)
+{
+    return MarkdownLink(item.shown);
+}
+
+std::wstring HtmlLine(const CCopyItem& item, const CCopyContext&)
+{
+    return HtmlLink(item.shown);
+}
+
+std::vector<std::wstring> RelativeLines(const CCopyContext& context)
+{
+    std::vector<std::wstring> shown;
+    for (size_t i = 0; i < context.list.GetCount(); ++i)
+        shown.push_back(context.list.GetShownName(i));
+    return RelativePaths({shown.begin(), shown.end()}, context.nameRules);
+}
+
+CCopyText MakeCopyText(const CCopyForm& form, const CCopyContext& context, AnsiConversion toAnsi)
+{
+    const CPathList& list = context.list;
+    const std::vector<std::wstring> lines = form.pfnLines(context);
     CCopyText text;
-    for (size_t i = 0; i < list.GetCount(); ++i) {
+    for (size_t i = 0; i < lines.size(); ++i) {
         if (i > 0) {
             text.strText += form.pszBetween;
             text.strAnsi += toAnsi(form.pszBetween);
         }
-        const std::wstring shown = list.GetShownName(i);
-        const std::wstring line = form.pfnLine({shown, list.GetItem(i).strExact}, context);
-        text.strText += line;
-        text.strAnsi += line == shown ? list.GetShownAnsiName(i) : toAnsi(line);
+        text.strText += lines[i];
+        text.strAnsi +=
+            lines[i] == list.GetShownName(i) ? list.GetShownAnsiName(i) : toAnsi(lines[i]);
+    }
+    if (form.pfnHtmlLines) {
+        const std::vector<std::wstring> html = form.pfnHtmlLines(context);
+        std::wstring fragment;
+        for (size_t i = 0; i < html.size(); ++i)
+            (fragment += i > 0 ? form.pszHtmlBetween : L"") += html[i];
+        text.strHtml = ClipboardHtml(fragment);
     }
     return text;
 }

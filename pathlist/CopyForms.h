@@ -1,9 +1,11 @@
 #pragma once
 
+#include "pathlist/NameOrder.h"
 #include "pathlist/PathList.h"
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The server form of a path on a mapped network drive, as the platform knows it.
 class CServerNames
@@ -24,23 +26,30 @@ struct CCopyItem
     std::wstring_view given;
 };
 
-// What a form may ask beside its item: the whole list (a form that needs
-// every item, such as paths relative to the folder they share, reads them
-// there; the shown form of any text) and the platform's server names.
+// What a form may ask beside its item: the whole list (the shown form of any
+// text, and every item for a form whose lines depend on each other) and the
+// platform's server forms and rules for names.
 struct CCopyContext
 {
     const CPathList& list;
     const CServerNames& serverNames;
+    const CNameOrderRules& nameRules;
 };
 
-// A copy form: the line of each item, and what goes between lines (LINES,
-// or a separator that puts the list on one line). A form needing a second
-// clipboard format (HTML) would add its maker here and a writer to
-// AfxSetClipboardText.
+// The line of one item in a form.
+using CopyLine = std::wstring (*)(const CCopyItem& item, const CCopyContext& context);
+// Every item's line in a form, in the order shown.
+using CopyLines = std::vector<std::wstring> (*)(const CCopyContext& context);
+
+// A copy form: every item's line, and what goes between lines (LINES, or a
+// separator that puts the list on one line); where the form also puts HTML
+// on the clipboard, every item's fragment and what goes between them.
 struct CCopyForm
 {
-    std::wstring (*pfnLine)(const CCopyItem& item, const CCopyContext& context);
+    CopyLines pfnLines;
     const wchar_t* pszBetween;
+    CopyLines pfnHtmlLines = nullptr;
+    const wchar_t* pszHtmlBetween = nullptr;
 };
 
 inline constexpr wchar_t LINES[] = L"\r\n";
@@ -48,7 +57,9 @@ inline constexpr wchar_t LINES[] = L"\r\n";
 // The lines of the forms, each a path for the place it is pasted into: the
 // item as shown, in quotes, its last name alone, its server form, its path
 // under WSL, its file URL, the folder holding it, a string literal of it, its
-// path under Git Bash (MSYS2) and under Cygwin.
+// path under Git Bash (MSYS2) and under Cygwin; its last name without the
+// extension, quoted only where cmd.exe needs it, quoted for PowerShell, for
+// bash under WSL and under Git Bash; a link to it in Markdown and in HTML.
 std::wstring ShownLine(const CCopyItem& item, const CCopyContext& context);
 std::wstring QuotedLine(const CCopyItem& item, const CCopyContext& context);
 std::wstring NameLine(const CCopyItem& item, const CCopyContext& context);
@@ -59,20 +70,66 @@ std::wstring ParentLine(const CCopyItem& item, const CCopyContext& context);
 std::wstring EscapedLine(const CCopyItem& item, const CCopyContext& context);
 std::wstring GitBashLine(const CCopyItem& item, const CCopyContext& context);
 std::wstring CygwinLine(const CCopyItem& item, const CCopyContext& context);
+std::wstring StemLine(const CCopyItem& item, const CCopyContext& context);
+std::wstring CmdArgumentLine(const CCopyItem& item, const CCopyContext& context);
+std::wstring PowerShellLine(const CCopyItem& item, const CCopyContext& context);
+std::wstring WslArgumentLine(const CCopyItem& item, const CCopyContext& context);
+std::wstring GitBashArgumentLine(const CCopyItem& item, const CCopyContext& context);
+std::wstring MarkdownLine(const CCopyItem& item, const CCopyContext& context);
+std::wstring HtmlLine(const CCopyItem& item, const CCopyContext& context);
 
-// A copy's text, as Unicode and in the ANSI code page.
+// Each item's path relative to the deepest folder holding every item.
+std::vector<std::wstring> RelativeLines(const CCopyContext& context);
+
+// The lines of a form made item by item.
+template <CopyLine Line> std::vector<std::wstring> EachItem(const CCopyContext& context)
+{
+    std::vector<std::wstring> lines;
+    for (size_t i = 0; i < context.list.GetCount(); ++i)
+        lines.push_back(
+            Line({context.list.GetShownName(i), context.list.GetItem(i).strExact}, context));
+    return lines;
+}
+
+// The forms of the copy commands.
+inline constexpr CCopyForm SHOWN_FORM = {EachItem<ShownLine>, LINES};
+inline constexpr CCopyForm QUOTED_FORM = {EachItem<QuotedLine>, LINES};
+inline constexpr CCopyForm NAME_FORM = {EachItem<NameLine>, LINES};
+inline constexpr CCopyForm SERVER_FORM = {EachItem<ServerLine>, LINES};
+inline constexpr CCopyForm WSL_FORM = {EachItem<WslLine>, LINES};
+inline constexpr CCopyForm URL_FORM = {EachItem<UrlLine>, LINES};
+inline constexpr CCopyForm PARENT_FORM = {EachItem<ParentLine>, LINES};
+inline constexpr CCopyForm ESCAPED_FORM = {EachItem<EscapedLine>, LINES};
+inline constexpr CCopyForm GIT_BASH_FORM = {EachItem<GitBashLine>, LINES};
+inline constexpr CCopyForm CYGWIN_FORM = {EachItem<CygwinLine>, LINES};
+inline constexpr CCopyForm ONE_LINE_FORM = {EachItem<QuotedLine>, L" "};
+inline constexpr CCopyForm STEM_FORM = {EachItem<StemLine>, LINES};
+inline constexpr CCopyForm CMD_ARGUMENT_FORM = {EachItem<CmdArgumentLine>, LINES};
+// An array, as -LiteralPath takes it.
+inline constexpr CCopyForm POWERSHELL_FORM = {EachItem<PowerShellLine>, L", "};
+// One command's arguments.
+inline constexpr CCopyForm WSL_ARGUMENT_FORM = {EachItem<WslArgumentLine>, L" "};
+inline constexpr CCopyForm GIT_BASH_ARGUMENT_FORM = {EachItem<GitBashArgumentLine>, L" "};
+inline constexpr CCopyForm RELATIVE_FORM = {RelativeLines, LINES};
+// One link a line, as a mail program shows it.
+inline constexpr CCopyForm LINK_FORM = {EachItem<MarkdownLine>, LINES, EachItem<HtmlLine>,
+                                        L"<br>\r\n"};
+
+// A copy's text, as Unicode and in the ANSI code page, and the clipboard's
+// "HTML Format" (CF_HTML, UTF-8) where the form has any.
 struct CCopyText
 {
     std::wstring strText;
     std::string strAnsi;
+    std::string strHtml;
 };
 
 // Unicode text in the ANSI code page, as the platform converts it.
 using AnsiConversion = std::string (*)(std::wstring_view text);
 
-// The list in `form`, item by item in the order shown, no separator after the
-// last. One rule makes the ANSI text of every form: a line that is its item
-// as shown is that item's ANSI name as shown (the bytes the shell gave, under
-// the code page's case rules); any other line is its Unicode text converted.
-CCopyText MakeCopyText(const CCopyForm& form, const CPathList& list,
-                       const CServerNames& serverNames, AnsiConversion toAnsi);
+// The context's list in `form`, item by item in the order shown, no
+// separator after the last. One rule makes the ANSI text of every form: a
+// line that is its item as shown is that item's ANSI name as shown (the bytes
+// the shell gave, under the code page's case rules); any other line is its
+// Unicode text converted.
+CCopyText MakeCopyText(const CCopyForm& form, const CCopyContext& context, AnsiConversion toAnsi);

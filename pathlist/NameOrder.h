@@ -2,15 +2,20 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
-// How the platform orders names and tells folders from files.
+// How the platform orders names, tells whether two names are one, and tells
+// folders from files.
 class CNameOrderRules
 {
 public:
     virtual ~CNameOrderRules() = default;
     // <0, 0, >0, as the shell compares two names or paths (NUL-terminated).
     virtual int Compare(const std::wstring& a, const std::wstring& b) const = 0;
+    // Whether two single names (no separators; a drive is "C:") name the same
+    // thing, as the file system tells: letter case ignored in every script.
+    virtual bool IsSameName(std::wstring_view a, std::wstring_view b) const = 0;
     // Whether the exact path names a folder; one that cannot be read is a file.
     virtual bool IsFolder(const std::wstring& exactPath) const = 0;
 };

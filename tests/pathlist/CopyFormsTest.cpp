@@ -1,6 +1,7 @@
 #include "pathlist/CopyForms.h"
 
 #include "pathlist/Cp932CodePage.h"
+#include "pathlist/FileLinks.h"
 #include "tests/pathlist/TestRules.h"
 
 #include <gtest/gtest.h>
@@ -25,19 +26,6 @@ public:
     mutable std::vector<std::wstring> m_asked;
 };
 
-// The forms as the window's table makes them.
-const CCopyForm AS_SHOWN = {ShownLine, LINES};
-const CCopyForm QUOTED = {QuotedLine, LINES};
-const CCopyForm NAMES_ONLY = {NameLine, LINES};
-const CCopyForm UNC = {ServerLine, LINES};
-const CCopyForm WSL = {WslLine, LINES};
-const CCopyForm URL = {UrlLine, LINES};
-const CCopyForm PARENT_FOLDER = {ParentLine, LINES};
-const CCopyForm ESCAPED = {EscapedLine, LINES};
-const CCopyForm GIT_BASH = {GitBashLine, LINES};
-const CCopyForm CYGWIN = {CygwinLine, LINES};
-const CCopyForm ONE_LINE = {QuotedLine, L" "};
-
 // A conversion that tells itself apart: ASCII as it is, anything else "?".
 std::string ToAscii(std::wstring_view text)
 {
@@ -59,13 +47,14 @@ struct CFormCase
     CPathListModes::SlashMode nSlash;
     CPathListModes::CaseMode nCase;
     std::wstring expected;
-    // The exact names the look-up is asked, in order (UNC form only).
+    // The exact names the look-up is asked, in order (server form only).
     std::vector<std::wstring> asked = {};
 };
 
 // The list dropped and switched as the window does it, then copied in `form`.
 CCopyText CopyBoth(const CCopyForm& form, const CFormCase& row, CFakeServerNames& serverNames,
-                   const std::vector<std::string>& ansi = {})
+                   const std::vector<std::string>& ansi = {},
+                   const CNameOrderRules& nameRules = CTestNameRules())
 {
     const CCp932CodePage codePage;
     const CTestUnicodeCase unicodeCase;
@@ -76,7 +65,7 @@ CCopyText CopyBoth(const CCopyForm& form, const CFormCase& row, CFakeServerNames
         list.ToggleSlashes();
     while (list.GetCaseMode() != row.nCase)
         list.CycleCase();
-    return MakeCopyText(form, list, serverNames, ToAscii);
+    return MakeCopyText(form, {list, serverNames, nameRules}, ToAscii);
 }
 
 std::wstring Copy(const CCopyForm& form, const CFormCase& row, CFakeServerNames& serverNames)
@@ -89,7 +78,7 @@ void ExpectCopies(const CCopyForm& form, const std::vector<CFormCase>& rows)
     for (size_t i = 0; i < rows.size(); ++i) {
         CFakeServerNames serverNames;
         EXPECT_EQ(Copy(form, rows[i], serverNames), rows[i].expected) << "row " << i;
-        if (form.pfnLine == ServerLine) {
+        if (&form == &SERVER_FORM) {
             EXPECT_EQ(serverNames.m_asked, rows[i].asked) << "row " << i;
         }
     }
@@ -98,7 +87,9 @@ void ExpectCopies(const CCopyForm& form, const std::vector<CFormCase>& rows)
 TEST(CopyFormsTest, EmptyListGivesEmptyTextInEveryForm)
 {
     for (const CCopyForm& form :
-         {QUOTED, NAMES_ONLY, UNC, WSL, URL, PARENT_FOLDER, ESCAPED, GIT_BASH, CYGWIN, ONE_LINE}) {
+         {QUOTED_FORM, NAME_FORM, SERVER_FORM, WSL_FORM, URL_FORM, PARENT_FORM, ESCAPED_FORM,
+          GIT_BASH_FORM, CYGWIN_FORM, ONE_LINE_FORM, STEM_FORM, CMD_ARGUMENT_FORM, POWERSHELL_FORM,
+          WSL_ARGUMENT_FORM, GIT_BASH_ARGUMENT_FORM, RELATIVE_FORM, LINK_FORM}) {
         CFakeServerNames serverNames;
         EXPECT_EQ(Copy(form, {{}, FORWARD, UPPER, L""}, serverNames), L"");
         EXPECT_TRUE(serverNames.m_asked.empty());
@@ -107,7 +98,7 @@ TEST(CopyFormsTest, EmptyListGivesEmptyTextInEveryForm)
 
 TEST(CopyFormsTest, QuotedKeepsEachLineAsShown)
 {
-    ExpectCopies(QUOTED,
+    ExpectCopies(QUOTED_FORM,
                  {
                      {{L"C:\\a b\\c.txt"}, GIVEN, STORED, L"\"C:\\a b\\c.txt\""},
                      {{L"C:\\a", L"\\\\srv\\sh\\b"}, FORWARD, UPPER, L"\"C:/A\"\r\n\"//SRV/SH/B\""},
@@ -119,7 +110,7 @@ TEST(CopyFormsTest, QuotedKeepsEachLineAsShown)
 TEST(CopyFormsTest, NamesOnlyTakesTheLastName)
 {
     ExpectCopies(
-        NAMES_ONLY,
+        NAME_FORM,
         {
             {{L"C:\\dir\\sub\\f.txt", L"C:\\dir\\Sub\\"}, GIVEN, UPPER, L"F.TXT\r\nSUB"},
             {{L"C:\\a\\b.txt"}, FORWARD, STORED, L"b.txt"},
@@ -135,33 +126,33 @@ TEST(CopyFormsTest, NamesOnlyTakesTheLastName)
 
 TEST(CopyFormsTest, UncAsksForTheExactNameOfLinesOffServers)
 {
-    ExpectCopies(UNC, {
-                          {{L"Z:\\dir\\f.txt"},
-                           GIVEN,
-                           STORED,
-                           L"\\\\Server\\Share\\dir\\f.txt",
-                           {L"Z:\\dir\\f.txt"}},
-                          {{L"Z:\\Dir\\f.txt", L"C:\\Local"},
-                           FORWARD,
-                           UPPER,
-                           L"//SERVER/SHARE/DIR/F.TXT\r\nC:/LOCAL",
-                           {L"Z:\\Dir\\f.txt", L"C:\\Local"}},
-                          {{L"\\\\?\\Z:\\Long", L"\\\\?\\C:\\Long"},
-                           GIVEN,
-                           LOWER,
-                           L"\\\\server\\share\\long\r\n\\\\?\\c:\\long",
-                           {L"Z:\\Long", L"C:\\Long"}},
-                          {{L"\\\\Srv\\s\\x", L"\\\\?\\UNC\\Srv\\s\\x"},
-                           FORWARD,
-                           LOWER,
-                           L"//srv/s/x\r\n//?/unc/srv/s/x",
-                           {}},
-                      });
+    ExpectCopies(SERVER_FORM, {
+                                  {{L"Z:\\dir\\f.txt"},
+                                   GIVEN,
+                                   STORED,
+                                   L"\\\\Server\\Share\\dir\\f.txt",
+                                   {L"Z:\\dir\\f.txt"}},
+                                  {{L"Z:\\Dir\\f.txt", L"C:\\Local"},
+                                   FORWARD,
+                                   UPPER,
+                                   L"//SERVER/SHARE/DIR/F.TXT\r\nC:/LOCAL",
+                                   {L"Z:\\Dir\\f.txt", L"C:\\Local"}},
+                                  {{L"\\\\?\\Z:\\Long", L"\\\\?\\C:\\Long"},
+                                   GIVEN,
+                                   LOWER,
+                                   L"\\\\server\\share\\long\r\n\\\\?\\c:\\long",
+                                   {L"Z:\\Long", L"C:\\Long"}},
+                                  {{L"\\\\Srv\\s\\x", L"\\\\?\\UNC\\Srv\\s\\x"},
+                                   FORWARD,
+                                   LOWER,
+                                   L"//srv/s/x\r\n//?/unc/srv/s/x",
+                                   {}},
+                              });
 }
 
 TEST(CopyFormsTest, WslMountsDrivesAndKeepsServers)
 {
-    ExpectCopies(WSL,
+    ExpectCopies(WSL_FORM,
                  {
                      {{L"C:\\dir\\f.txt"}, GIVEN, STORED, L"/mnt/c/dir/f.txt"},
                      {{L"C:\\Dir\\f.txt", L"d:\\x"}, GIVEN, UPPER, L"/mnt/c/DIR/F.TXT\r\n/mnt/d/X"},
@@ -181,7 +172,7 @@ TEST(CopyFormsTest, UrlEncodesAllButUnreservedCharactersAsUtf8)
     const std::wstring loneHigh = {wchar_t(0xD83D), L'a'};
     const std::wstring loneLow = {wchar_t(0xDE00)};
     ExpectCopies(
-        URL,
+        URL_FORM,
         {
             {{L"C:\\dir\\a b.txt"}, GIVEN, STORED, L"file:///C:/dir/a%20b.txt"},
             {{L"\\\\server\\share\\dir"}, FORWARD, STORED, L"file://server/share/dir"},
@@ -209,7 +200,7 @@ TEST(CopyFormsTest, UrlEncodesAllButUnreservedCharactersAsUtf8)
 
 TEST(CopyFormsTest, ParentFolderHoldsEachItemAndARootItself)
 {
-    ExpectCopies(PARENT_FOLDER,
+    ExpectCopies(PARENT_FORM,
                  {
                      {{LR"(C:\d\a b)", LR"(C:\d\s\)", LR"(C:\x)", LR"(C:\)"},
                       GIVEN,
@@ -225,12 +216,13 @@ TEST(CopyFormsTest, ParentFolderHoldsEachItemAndARootItself)
 
 TEST(CopyFormsTest, EscapedDoublesEveryBackslashInQuotes)
 {
-    ExpectCopies(ESCAPED, {
-                              {{LR"(C:\dir\a b.txt)"}, GIVEN, STORED, LR"("C:\\dir\\a b.txt")"},
-                              {{LR"(C:\)"}, GIVEN, UPPER, LR"("C:\\")"},
-                              {{LR"(\\?\UNC\Srv\Sh\)"}, GIVEN, LOWER, LR"("\\\\srv\\sh\\")"},
-                              {{LR"(\\?\C:\表\😀)"}, FORWARD, STORED, LR"("C:/表/😀")"},
-                          });
+    ExpectCopies(ESCAPED_FORM,
+                 {
+                     {{LR"(C:\dir\a b.txt)"}, GIVEN, STORED, LR"("C:\\dir\\a b.txt")"},
+                     {{LR"(C:\)"}, GIVEN, UPPER, LR"("C:\\")"},
+                     {{LR"(\\?\UNC\Srv\Sh\)"}, GIVEN, LOWER, LR"("\\\\srv\\sh\\")"},
+                     {{LR"(\\?\C:\表\😀)"}, FORWARD, STORED, LR"("C:/表/😀")"},
+                 });
 }
 
 // Git Bash and Cygwin as WSL, under their own mounts.
@@ -238,9 +230,10 @@ TEST(CopyFormsTest, GitBashAndCygwinMountDrivesInLowerCase)
 {
     const std::vector<std::wstring> paths = {LR"(C:\dir\a b.txt)", LR"(D:\)", LR"(\\?\E:\X\)",
                                              LR"(\\server\share\dir)", LR"(\\?\UNC\S\表\😀)"};
-    ExpectCopies(GIT_BASH, {{paths, FORWARD, UPPER,
-                             L"/c/DIR/A B.TXT\r\n/d/\r\n/e/X/\r\n//SERVER/SHARE/DIR\r\n//S/表/😀"}});
-    ExpectCopies(CYGWIN,
+    ExpectCopies(GIT_BASH_FORM,
+                 {{paths, FORWARD, UPPER,
+                   L"/c/DIR/A B.TXT\r\n/d/\r\n/e/X/\r\n//SERVER/SHARE/DIR\r\n//S/表/😀"}});
+    ExpectCopies(CYGWIN_FORM,
                  {{paths, GIVEN, LOWER,
                    L"/cygdrive/c/dir/a b.txt\r\n/cygdrive/d/\r\n/cygdrive/e/x/\r\n//server/share/"
                    L"dir\r\n//s/表/😀"}});
@@ -248,10 +241,62 @@ TEST(CopyFormsTest, GitBashAndCygwinMountDrivesInLowerCase)
 
 TEST(CopyFormsTest, OneLineJoinsTheQuotedLinesBySpaces)
 {
-    ExpectCopies(ONE_LINE, {{{L"C:\\dir\\a b.txt", LR"(\\?\C:\x)", LR"(\\s\sh\)", L"😀"},
-                             FORWARD,
-                             UPPER,
-                             LR"("C:/DIR/A B.TXT" "//?/C:/X" "//S/SH/" "😀")"}});
+    ExpectCopies(ONE_LINE_FORM, {{{L"C:\\dir\\a b.txt", LR"(\\?\C:\x)", LR"(\\s\sh\)", L"😀"},
+                                  FORWARD,
+                                  UPPER,
+                                  LR"("C:/DIR/A B.TXT" "//?/C:/X" "//S/SH/" "😀")"}});
+}
+
+// The forms for shells and links, through the list as the window shows it:
+// each line made from its item as shown, joined as the place it is pasted
+// into takes them; the links' HTML beside their Markdown.
+TEST(CopyFormsTest, ShellAndLinkFormsJoinTheirLinesAsTheirPlacesTakeThem)
+{
+    const std::vector<std::wstring> paths = {LR"(C:\dir\a b.txt)", LR"(C:\dir\v1.2)",
+                                             LR"(c:\DIR\sub\it's.tar.gz)"};
+    const struct
+    {
+        const CCopyForm& form;
+        CPathListModes::SlashMode nSlash;
+        CPathListModes::CaseMode nCase;
+        std::wstring expected;
+    } rows[] = {
+        {STEM_FORM, GIVEN, UPPER, L"A B\r\nV1.2\r\nIT'S.TAR"},
+        {CMD_ARGUMENT_FORM, FORWARD, STORED,
+         LR"("C:/dir/a b.txt")"
+         L"\r\n"
+         LR"(C:/dir/v1.2)"
+         L"\r\n"
+         LR"("c:/DIR/sub/it's.tar.gz")"},
+        {POWERSHELL_FORM, GIVEN, STORED,
+         LR"('C:\dir\a b.txt', 'C:\dir\v1.2', 'c:\DIR\sub\it''s.tar.gz')"},
+        {WSL_ARGUMENT_FORM, GIVEN, LOWER,
+         LR"('/mnt/c/dir/a b.txt' '/mnt/c/dir/v1.2' '/mnt/c/dir/sub/it'\''s.tar.gz')"},
+        {GIT_BASH_ARGUMENT_FORM, GIVEN, STORED,
+         LR"('/c/dir/a b.txt' '/c/dir/v1.2' '/c/DIR/sub/it'\''s.tar.gz')"},
+        // C:\dir and c:\DIR are one folder; each line keeps its own case.
+        {RELATIVE_FORM, FORWARD, STORED, L"a b.txt\r\nv1.2\r\nsub/it's.tar.gz"},
+        {LINK_FORM, GIVEN, STORED,
+         L"[a b.txt](file:///C:/dir/a%20b.txt)\r\n[v1.2](file:///C:/dir/v1.2)\r\n"
+         L"[it's.tar.gz](file:///c:/DIR/sub/it%27s.tar.gz)"},
+    };
+    for (const auto& row : rows) {
+        CFakeServerNames serverNames;
+        const CTestNameRules rules({LR"(C:\dir\v1.2)"});
+        const CCopyText text =
+            CopyBoth(row.form, {paths, row.nSlash, row.nCase, L""}, serverNames, {}, rules);
+        EXPECT_EQ(text.strText, row.expected);
+        // Only the name without its extension asks what is a folder: by the names as given.
+        EXPECT_EQ(rules.m_asked, &row.form == &STEM_FORM ? paths : std::vector<std::wstring>());
+        EXPECT_EQ(text.strHtml.empty(), &row.form != &LINK_FORM);
+    }
+    CFakeServerNames serverNames;
+    EXPECT_EQ(CopyBoth(LINK_FORM, {paths, GIVEN, STORED, L""}, serverNames).strHtml,
+              ClipboardHtml(LR"(<a href="file:///C:/dir/a%20b.txt">a b.txt</a><br>)"
+                            L"\r\n"
+                            LR"(<a href="file:///C:/dir/v1.2">v1.2</a><br>)"
+                            L"\r\n"
+                            LR"(<a href="file:///c:/DIR/sub/it%27s.tar.gz">it&#39;s.tar.gz</a>)"));
 }
 
 // Every form's ANSI text by one rule: a line that is its item as shown is the
@@ -267,12 +312,12 @@ TEST(CopyFormsTest, AnsiTextIsTheAnsiNameWhereALineIsItsItemAsShown)
         CPathListModes::CaseMode nCase;
         std::string expected;
     } rows[] = {
-        {AS_SHOWN, STORED, "C:\\\x95\x5c\\a\r\nZ:\\\x95\x5c"},
-        {AS_SHOWN, UPPER, "C:\\\x95\x5c\\A\r\nZ:\\\x95\x5c"},
-        {QUOTED, STORED, "\"C:\\?\\a\"\r\n\"Z:\\?\""},
-        {ONE_LINE, UPPER, "\"C:\\?\\A\" \"Z:\\?\""},
+        {SHOWN_FORM, STORED, "C:\\\x95\x5c\\a\r\nZ:\\\x95\x5c"},
+        {SHOWN_FORM, UPPER, "C:\\\x95\x5c\\A\r\nZ:\\\x95\x5c"},
+        {QUOTED_FORM, STORED, "\"C:\\?\\a\"\r\n\"Z:\\?\""},
+        {ONE_LINE_FORM, UPPER, "\"C:\\?\\A\" \"Z:\\?\""},
         // The local item stays as shown; the mapped one has its server form.
-        {UNC, STORED, "C:\\\x95\x5c\\a\r\n\\\\Server\\Share\\?"},
+        {SERVER_FORM, STORED, "C:\\\x95\x5c\\a\r\n\\\\Server\\Share\\?"},
     };
     for (const auto& row : rows) {
         CFakeServerNames serverNames;

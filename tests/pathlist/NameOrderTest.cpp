@@ -1,5 +1,7 @@
 #include "pathlist/NameOrder.h"
 
+#include "tests/pathlist/TestRules.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,11 +14,11 @@
 namespace {
 
 // A natural order like the shell's: ASCII case ignored, digit runs by value,
-// other characters by code unit. Folders are a fixed set; every question is kept.
-class CFakeRules : public CNameOrderRules
+// other characters by code unit.
+class CFakeRules : public CTestNameRules
 {
 public:
-    explicit CFakeRules(std::set<std::wstring> folders) : m_folders(std::move(folders)) {}
+    using CTestNameRules::CTestNameRules;
 
     int Compare(const std::wstring& a, const std::wstring& b) const override
     {
@@ -28,14 +30,6 @@ public:
         }
         return (i < a.size()) - (j < b.size());
     }
-
-    bool IsFolder(const std::wstring& exactPath) const override
-    {
-        m_asked.push_back(exactPath);
-        return m_folders.count(exactPath) != 0;
-    }
-
-    mutable std::vector<std::wstring> m_asked;
 
 private:
     // Digit runs before any other character, as the shell puts them.
@@ -50,8 +44,6 @@ private:
             value = value * 10 + (text[i] - L'0');
         return {0, value};
     }
-
-    std::set<std::wstring> m_folders;
 };
 
 struct COrderCase
@@ -113,7 +105,7 @@ TEST(NameOrderTest, KeepsTheGivenOrderOfEqualKeys)
     const std::vector<std::wstring> names(64, LR"(C:\d\x)");
     std::vector<size_t> given(names.size());
     std::iota(given.begin(), given.end(), size_t{0});
-    EXPECT_EQ(NameOrder(names, CFakeRules({})), given);
+    EXPECT_EQ(NameOrder(names, CFakeRules()), given);
 }
 
 } // namespace

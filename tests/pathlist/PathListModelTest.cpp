@@ -34,14 +34,13 @@ struct CStep
 };
 
 // Paths in reverse code-unit order; no folders.
-class CReverseOrder : public CNameOrderRules
+class CReverseOrder : public CTestNameRules
 {
 public:
     int Compare(const std::wstring& a, const std::wstring& b) const override
     {
         return b.compare(a);
     }
-    bool IsFolder(const std::wstring&) const override { return false; }
 };
 
 // Both lists, driven as the window drives them, show the same list in every

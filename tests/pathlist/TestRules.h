@@ -1,10 +1,16 @@
 #pragma once
 
+#include "pathlist/NameOrder.h"
 #include "pathlist/PathIntake.h"
 #include "pathlist/PathList.h"
 #include "pathlist/TextCase.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Letter case of UTF-16 text for the characters these tests use: ASCII letters
@@ -22,6 +28,39 @@ private:
             if ((ch >= first && ch <= last) || ch == accented)
                 ch = static_cast<wchar_t>(ch + by);
     }
+};
+
+// The platform's rules for names, for the characters these tests use: names
+// in code-unit order; one name whatever the case of its ASCII and full-width
+// Latin letters; folders a fixed set, every question of them kept.
+class CTestNameRules : public CNameOrderRules
+{
+public:
+    explicit CTestNameRules(std::set<std::wstring> folders = {}) : m_folders(std::move(folders)) {}
+
+    int Compare(const std::wstring& a, const std::wstring& b) const override
+    {
+        return a.compare(b);
+    }
+    bool IsSameName(std::wstring_view a, std::wstring_view b) const override
+    {
+        const auto upper = [](wchar_t ch) {
+            const bool lower = (ch >= L'a' && ch <= L'z') || (ch >= L'ａ' && ch <= L'ｚ');
+            return lower ? wchar_t(ch - 32) : ch;
+        };
+        return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                          [&](wchar_t x, wchar_t y) { return upper(x) == upper(y); });
+    }
+    bool IsFolder(const std::wstring& exactPath) const override
+    {
+        m_asked.push_back(exactPath);
+        return m_folders.count(exactPath) != 0;
+    }
+
+    mutable std::vector<std::wstring> m_asked;
+
+private:
+    std::set<std::wstring> m_folders;
 };
 
 // An intake of the given names (ANSI forms empty unless given), counting what
@@ -58,4 +97,12 @@ inline std::string AnsiTextInCase(CPathList& list, CPathList::CaseMode nCaseMode
     while (list.GetCaseMode() != nOwn)
         list.CycleCase();
     return text;
+}
+
+// Rows of a line and what a form of one line makes of it.
+inline void ExpectLines(std::wstring (*form)(std::wstring_view),
+                        const std::vector<std::vector<std::wstring>>& rows)
+{
+    for (const auto& row : rows)
+        EXPECT_EQ(form(row[0]), row[1]) << testing::PrintToString(row[0]);
 }

@@ -1,0 +1,52 @@
+#include "pathlist/ShellQuoting.h"
+
+#include "pathlist/PathForms.h"
+
+namespace {
+
+bool IsPowerShellQuote(wchar_t ch)
+{
+    return ch == L'\'' || (ch >= 0x2018 && ch <= 0x201B);
+}
+
+std::wstring BashQuoted(std::wstring_view path)
+{
+    std::wstring text = L"'";
+    for (wchar_t ch : path)
+        if (ch == L'\'')
+            text += L"'\\''";
+        else
+            text += ch;
+    return text += L'\'';
+}
+
+} // namespace
+
+std::wstring QuotedIfNeeded(std::wstring_view line)
+{
+    if (!line.empty() && line.find_first_of(L" &()[]{}^=;!'+,`~") == line.npos)
+        return std::wstring(line);
+    std::wstring text = L"\"";
+    return (text += line) += L'"';
+}
+
+std::wstring PowerShellQuoted(std::wstring_view line)
+{
+    std::wstring text = L"'";
+    for (wchar_t ch : line) {
+        if (IsPowerShellQuote(ch))
+            text += ch;
+        text += ch;
+    }
+    return text += L'\'';
+}
+
+std::wstring WslQuoted(std::wstring_view line)
+{
+    return BashQuoted(PosixPath(line, WSL_MOUNT));
+}
+
+std::wstring GitBashQuoted(std::wstring_view line)
+{
+    return BashQuoted(PosixPath(line, GIT_BASH_MOUNT));
+}
