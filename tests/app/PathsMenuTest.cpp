@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <cstring>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -42,7 +44,14 @@ std::vector<CMenuItemSeen> MenuItems(bool bEmpty, bool bPasteGrayed)
               {L"エスケープ付き(&E)", bEmpty},
               {L"Git Bash・MSYS2(&G)", bEmpty},
               {L"Cygwin(&Y)", bEmpty},
-              {L"1行にまとめて(&J)", bEmpty}}},
+              {L"1行にまとめて(&J)", bEmpty},
+              {L"拡張子なしの名前(&X)", bEmpty},
+              {L"引用符は必要なときだけ(&M)", bEmpty},
+              {L"PowerShell(&P)", bEmpty},
+              {L"bash・WSL 1行(&B)", bEmpty},
+              {L"Git Bash 1行(&H)", bEmpty},
+              {L"共通フォルダからの相対パス(&R)", bEmpty},
+              {L"リンク (HTML・Markdown)(&K)", bEmpty}}},
             {L"", false},
             {L"貼り付け(&P)", bPasteGrayed},
             {L"", false},
@@ -57,7 +66,7 @@ TEST_F(PathsMenuTest, RightClickOrTheKeyboardOpensTheBoxsOwnMenu)
 {
     WriteClipboardText("no files");
     Run({[&](HWND hDlg) {
-             CMenuWatcher menu(0);
+             CMenuWatcher menu(nullptr);
              // What a right-click leaves the box with, the edit control's own
              // menu coming from it.
              ::SendMessageW(::GetDlgItem(hDlg, IDC_PATHS), WM_RBUTTONUP, 0, MAKELPARAM(20, 20));
@@ -69,7 +78,7 @@ TEST_F(PathsMenuTest, RightClickOrTheKeyboardOpensTheBoxsOwnMenu)
          },
          [&](HWND hDlg) {
              // What Shift+F10 and the menu key send the focused box.
-             CMenuWatcher menu(L'q');
+             CMenuWatcher menu(L"q");
              const HWND hBox = ::GetDlgItem(hDlg, IDC_PATHS);
              ::SendMessageW(hBox, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hBox), -1);
              EXPECT_EQ(menu.Seen(), MenuItems(false, false));
@@ -90,7 +99,7 @@ TEST_F(PathsMenuTest, ItemIdListsOnTheClipboardArePastedFromTheMenu)
     ::GetModuleFileNameW(NULL, szFile, MAX_PATH);
     WriteClipboard({{CF_IDLISTS, MakeIdLists(std::vector<std::wstring>{szFile})}});
     Run({[&](HWND hDlg) {
-             CMenuWatcher menu(L'p');
+             CMenuWatcher menu(L"p");
              const HWND hBox = ::GetDlgItem(hDlg, IDC_PATHS);
              ::SendMessageW(hBox, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hBox), -1);
              EXPECT_EQ(menu.Seen(), MenuItems(true, false));
@@ -168,6 +177,82 @@ TEST_F(PathsMenuTest, EachFormCopiesTheShownListAsItsReaderNeedsIt)
     }});
 }
 
+// The fragment of the clipboard's "HTML Format", by the offsets its header
+// gives; empty where it has none, or they point outside it.
+std::string HtmlFragment()
+{
+    const std::string html = ReadClipboardHtml().value_or("");
+    const auto offset = [&](const char* pszField) {
+        const size_t at = html.find(pszField);
+        return at == html.npos ? html.npos : std::strtoul(&html[at + strlen(pszField)], NULL, 10);
+    };
+    const size_t nStart = offset("StartFragment:"), nEnd = offset("EndFragment:");
+    return nStart <= nEnd && nEnd <= html.size() ? html.substr(nStart, nEnd - nStart) : "";
+}
+
+// The forms chosen in the submenu by their keys, each after its question: a
+// name without its extension (a folder's kept whole, as the file system
+// tells), the shells' quoting, paths from the folder every item is in, and
+// links, their HTML beside the text. Copying another form takes the HTML away.
+TEST_F(PathsMenuTest, SubmenuFormsReachTheClipboardAsTheirPlacesTakeThem)
+{
+    const std::wstring strFolder = L"C:\\v1.2";
+    ASSERT_TRUE(::CreateDirectoryW(strFolder.c_str(), NULL) ||
+                ::GetLastError() == ERROR_ALREADY_EXISTS);
+    const WidePaths paths = {L"C:\\dir\\a b.tar.gz", L"c:\\DIR\\sub\\it's [表].txt", strFolder};
+    const struct
+    {
+        wchar_t nKey;
+        std::wstring strCopied;
+        std::string strHtml = {};
+    } forms[] = {
+        {L'x', L"a b.tar\r\nit's [表]\r\nv1.2"},
+        {L'm', LR"("C:\dir\a b.tar.gz")"
+               L"\r\n"
+               LR"("c:\DIR\sub\it's [表].txt")"
+               L"\r\nC:\\v1.2"},
+        {L'p', LR"('C:\dir\a b.tar.gz', 'c:\DIR\sub\it''s [表].txt', 'C:\v1.2')"},
+        {L'b', LR"('/mnt/c/dir/a b.tar.gz' '/mnt/c/DIR/sub/it'\''s [表].txt' '/mnt/c/v1.2')"},
+        {L'h', LR"('/c/dir/a b.tar.gz' '/c/DIR/sub/it'\''s [表].txt' '/c/v1.2')"},
+        {L'r', L"dir\\a b.tar.gz\r\nDIR\\sub\\it's [表].txt\r\nv1.2"},
+        {L'k',
+         L"[a b.tar.gz](file:///C:/dir/a%20b.tar.gz)\r\n"
+         L"[it's \\[表\\].txt](file:///c:/DIR/sub/it%27s%20%5B%E8%A1%A8%5D.txt)\r\n"
+         L"[v1.2](file:///C:/v1.2)",
+         "<a href=\"file:///C:/dir/a%20b.tar.gz\">a b.tar.gz</a><br>\r\n"
+         "<a href=\"file:///c:/DIR/sub/it%27s%20%5B%E8%A1%A8%5D.txt\">it&#39;s "
+         "[\xE8\xA1\xA8].txt</a><br>\r\n"
+         "<a href=\"file:///C:/v1.2\">v1.2</a>"},
+    };
+    std::vector<Step> steps = {[&](HWND hDlg) {
+        Drop(hDlg, paths);
+    }};
+    for (size_t i = 0; i <= std::size(forms); ++i) {
+        steps.push_back([&, i](HWND hDlg) {
+            if (i > 0) {
+                const auto& form = forms[i - 1];
+                EXPECT_EQ(ReadClipboardUnicodeText(), form.strCopied) << form.nKey;
+                EXPECT_EQ(ReadClipboardText(), Ansi(form.strCopied)) << form.nKey;
+                EXPECT_EQ(HtmlFragment(), form.strHtml) << form.nKey;
+            }
+            if (i == std::size(forms))
+                return;
+            const std::wstring keys = {L'o', forms[i].nKey};
+            CMenuWatcher menu(keys.c_str());
+            const HWND hBox = ::GetDlgItem(hDlg, IDC_PATHS);
+            ::SendMessageW(hBox, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hBox), -1);
+        });
+    }
+    steps.push_back([&](HWND hDlg) {
+        EXPECT_EQ(m_boxes.Seen().size(), std::size(forms)) << "a question before each";
+        EXPECT_EQ(GetItemWideText(hDlg, IDC_PATHS), Join(paths));
+        ::SendMessageW(hDlg, WM_COMMAND, ID_COPY_NAMES, 0);
+        EXPECT_EQ(ReadClipboardHtml(), std::nullopt);
+    });
+    Run(steps);
+    ::RemoveDirectoryW(strFolder.c_str());
+}
+
 // Ctrl+Shift+C, whichever control has the focus, copies the quoted form
 // after the question; with no list it only beeps. Ctrl+C in the box still
 // copies its selection.
@@ -211,7 +296,7 @@ TEST_F(PathsMenuTest, NameOrderByTheMenuAndBack)
     const WidePaths given = {L"C:\\windows\\a10.txt", L"C:\\windows\\system32",
                              L"C:\\windows\\B.txt", L"C:\\windows\\a2.txt"};
     const auto choose = [](HWND hDlg) {
-        CMenuWatcher menu(L's');
+        CMenuWatcher menu(L"s");
         const HWND hBox = ::GetDlgItem(hDlg, IDC_PATHS);
         ::SendMessageW(hBox, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hBox), -1);
         return !menu.Seen().empty() && menu.Seen().back().bChecked;

@@ -23,12 +23,13 @@ struct CMenuItemSeen
 };
 
 // While it lives, watches from inside the menu's own loop for a popup menu
-// of this thread: records its items once it opens, then posts it nChar (an
-// item's access key) or, for 0, Esc.
+// of this thread: records its items once it opens, then posts it the first of
+// pszKeys (items' access keys), each submenu that opens the next; with no
+// keys, Esc.
 class CMenuWatcher
 {
 public:
-    explicit CMenuWatcher(wchar_t nChar);
+    explicit CMenuWatcher(const wchar_t* pszKeys);
     ~CMenuWatcher();
     CMenuWatcher(const CMenuWatcher&) = delete;
     CMenuWatcher& operator=(const CMenuWatcher&) = delete;
@@ -39,7 +40,9 @@ private:
     static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD);
 
     static CMenuWatcher* s_pWatcher;
-    wchar_t m_nChar;
+    std::wstring m_strKeys;
+    // The menu windows already sent their key, the first the menu's own.
+    std::vector<HWND> m_opened;
     std::vector<CMenuItemSeen> m_seen;
     UINT_PTR m_nTimer;
 };
