@@ -278,7 +278,7 @@ void CPathListDlg::OnCopy(UINT nID)
     if (m_paths.IsEmpty())
         return;
     const CCopyText text =
-        MakeCopyText(command.form, {m_paths, m_serverNames, m_nameOrder}, AfxToAnsi);
+        MakeCopyText(command.form, m_paths, m_serverNames, m_nameOrder, AfxToAnsi);
     ReportCopy(AfxSetClipboardText(m_hWnd, text.strText, text.strAnsi, text.strHtml));
 }
 

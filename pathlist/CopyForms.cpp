@@ -147,34 +147,38 @@ std::wstring HtmlLine(const CCopyItem& item, const CCopyContext&)
     return HtmlLink(item.shown);
 }
 
-std::vector<std::wstring> RelativeLines(const CCopyContext& context)
+std::wstring RelativeLine(const CCopyItem& item, const CCopyContext& context)
 {
-    std::vector<std::wstring> shown;
-    for (size_t i = 0; i < context.list.GetCount(); ++i)
-        shown.push_back(context.list.GetShownName(i));
-    return RelativePaths({shown.begin(), shown.end()}, context.nameRules);
+    return RelativePath(item.shown, context.nCommonFolderNames);
 }
 
-CCopyText MakeCopyText(const CCopyForm& form, const CCopyContext& context, AnsiConversion toAnsi)
+CCopyText MakeCopyText(const CCopyForm& form, const CPathList& list,
+                       const CServerNames& serverNames, const CNameOrderRules& nameRules,
+                       AnsiConversion toAnsi)
 {
-    const CPathList& list = context.list;
-    const std::vector<std::wstring> lines = form.pfnLines(context);
+    // Read from the names as given: the case and separators shown change no
+    // name, nor where it ends.
+    std::vector<std::wstring_view> given;
+    for (size_t i = 0; i < list.GetCount(); ++i)
+        given.push_back(list.GetItem(i).strExact);
+    const CCopyContext context = {list, serverNames, nameRules,
+                                  CommonFolderNames(given, nameRules)};
     CCopyText text;
-    for (size_t i = 0; i < lines.size(); ++i) {
+    std::wstring html;
+    for (size_t i = 0; i < list.GetCount(); ++i) {
         if (i > 0) {
             text.strText += form.pszBetween;
             text.strAnsi += toAnsi(form.pszBetween);
         }
-        text.strText += lines[i];
-        text.strAnsi +=
-            lines[i] == list.GetShownName(i) ? list.GetShownAnsiName(i) : toAnsi(lines[i]);
+        const std::wstring shown = list.GetShownName(i);
+        const CCopyItem item = {shown, given[i]};
+        const std::wstring line = form.pfnLine(item, context);
+        text.strText += line;
+        text.strAnsi += line == shown ? list.GetShownAnsiName(i) : toAnsi(line);
+        if (form.pfnHtmlLine)
+            (html += i > 0 ? form.pszHtmlBetween : L"") += form.pfnHtmlLine(item, context);
     }
-    if (form.pfnHtmlLines) {
-        const std::vector<std::wstring> html = form.pfnHtmlLines(context);
-        std::wstring fragment;
-        for (size_t i = 0; i < html.size(); ++i)
-            (fragment += i > 0 ? form.pszHtmlBetween : L"") += html[i];
-        text.strHtml = ClipboardHtml(fragment);
-    }
+    if (form.pfnHtmlLine)
+        text.strHtml = ClipboardHtml(html);
     return text;
 }

@@ -27,28 +27,27 @@ struct CCopyItem
 };
 
 // What a form may ask beside its item: the whole list (the shown form of any
-// text, and every item for a form whose lines depend on each other) and the
-// platform's server forms and rules for names.
+// text), the platform's server forms and rules for names, and how many names
+// the folder every item is in has (see pathlist/RelativePaths).
 struct CCopyContext
 {
     const CPathList& list;
     const CServerNames& serverNames;
     const CNameOrderRules& nameRules;
+    size_t nCommonFolderNames;
 };
 
 // The line of one item in a form.
 using CopyLine = std::wstring (*)(const CCopyItem& item, const CCopyContext& context);
-// Every item's line in a form, in the order shown.
-using CopyLines = std::vector<std::wstring> (*)(const CCopyContext& context);
 
-// A copy form: every item's line, and what goes between lines (LINES, or a
-// separator that puts the list on one line); where the form also puts HTML
-// on the clipboard, every item's fragment and what goes between them.
+// A copy form: the line of each item, and what goes between lines (LINES, or
+// a separator that puts the list on one line); where the form also puts HTML
+// on the clipboard, each item's fragment and what goes between them.
 struct CCopyForm
 {
-    CopyLines pfnLines;
+    CopyLine pfnLine;
     const wchar_t* pszBetween;
-    CopyLines pfnHtmlLines = nullptr;
+    CopyLine pfnHtmlLine = nullptr;
     const wchar_t* pszHtmlBetween = nullptr;
 };
 
@@ -59,7 +58,8 @@ inline constexpr wchar_t LINES[] = L"\r\n";
 // under WSL, its file URL, the folder holding it, a string literal of it, its
 // path under Git Bash (MSYS2) and under Cygwin; its last name without the
 // extension, quoted only where cmd.exe needs it, quoted for PowerShell, for
-// bash under WSL and under Git Bash; a link to it in Markdown and in HTML.
+// bash under WSL and under Git Bash; its path from the folder every item is
+// in; a link to it in Markdown and in HTML.
 std::wstring ShownLine(const CCopyItem& item, const CCopyContext& context);
 std::wstring QuotedLine(const CCopyItem& item, const CCopyContext& context);
 std::wstring NameLine(const CCopyItem& item, const CCopyContext& context);
@@ -75,45 +75,32 @@ std::wstring CmdArgumentLine(const CCopyItem& item, const CCopyContext& context)
 std::wstring PowerShellLine(const CCopyItem& item, const CCopyContext& context);
 std::wstring WslArgumentLine(const CCopyItem& item, const CCopyContext& context);
 std::wstring GitBashArgumentLine(const CCopyItem& item, const CCopyContext& context);
+std::wstring RelativeLine(const CCopyItem& item, const CCopyContext& context);
 std::wstring MarkdownLine(const CCopyItem& item, const CCopyContext& context);
 std::wstring HtmlLine(const CCopyItem& item, const CCopyContext& context);
 
-// Each item's path relative to the deepest folder holding every item.
-std::vector<std::wstring> RelativeLines(const CCopyContext& context);
-
-// The lines of a form made item by item.
-template <CopyLine Line> std::vector<std::wstring> EachItem(const CCopyContext& context)
-{
-    std::vector<std::wstring> lines;
-    for (size_t i = 0; i < context.list.GetCount(); ++i)
-        lines.push_back(
-            Line({context.list.GetShownName(i), context.list.GetItem(i).strExact}, context));
-    return lines;
-}
-
 // The forms of the copy commands.
-inline constexpr CCopyForm SHOWN_FORM = {EachItem<ShownLine>, LINES};
-inline constexpr CCopyForm QUOTED_FORM = {EachItem<QuotedLine>, LINES};
-inline constexpr CCopyForm NAME_FORM = {EachItem<NameLine>, LINES};
-inline constexpr CCopyForm SERVER_FORM = {EachItem<ServerLine>, LINES};
-inline constexpr CCopyForm WSL_FORM = {EachItem<WslLine>, LINES};
-inline constexpr CCopyForm URL_FORM = {EachItem<UrlLine>, LINES};
-inline constexpr CCopyForm PARENT_FORM = {EachItem<ParentLine>, LINES};
-inline constexpr CCopyForm ESCAPED_FORM = {EachItem<EscapedLine>, LINES};
-inline constexpr CCopyForm GIT_BASH_FORM = {EachItem<GitBashLine>, LINES};
-inline constexpr CCopyForm CYGWIN_FORM = {EachItem<CygwinLine>, LINES};
-inline constexpr CCopyForm ONE_LINE_FORM = {EachItem<QuotedLine>, L" "};
-inline constexpr CCopyForm STEM_FORM = {EachItem<StemLine>, LINES};
-inline constexpr CCopyForm CMD_ARGUMENT_FORM = {EachItem<CmdArgumentLine>, LINES};
+inline constexpr CCopyForm SHOWN_FORM = {&ShownLine, LINES};
+inline constexpr CCopyForm QUOTED_FORM = {&QuotedLine, LINES};
+inline constexpr CCopyForm NAME_FORM = {&NameLine, LINES};
+inline constexpr CCopyForm SERVER_FORM = {&ServerLine, LINES};
+inline constexpr CCopyForm WSL_FORM = {&WslLine, LINES};
+inline constexpr CCopyForm URL_FORM = {&UrlLine, LINES};
+inline constexpr CCopyForm PARENT_FORM = {&ParentLine, LINES};
+inline constexpr CCopyForm ESCAPED_FORM = {&EscapedLine, LINES};
+inline constexpr CCopyForm GIT_BASH_FORM = {&GitBashLine, LINES};
+inline constexpr CCopyForm CYGWIN_FORM = {&CygwinLine, LINES};
+inline constexpr CCopyForm ONE_LINE_FORM = {&QuotedLine, L" "};
+inline constexpr CCopyForm STEM_FORM = {&StemLine, LINES};
+inline constexpr CCopyForm CMD_ARGUMENT_FORM = {&CmdArgumentLine, LINES};
 // An array, as -LiteralPath takes it.
-inline constexpr CCopyForm POWERSHELL_FORM = {EachItem<PowerShellLine>, L", "};
+inline constexpr CCopyForm POWERSHELL_FORM = {&PowerShellLine, L", "};
 // One command's arguments.
-inline constexpr CCopyForm WSL_ARGUMENT_FORM = {EachItem<WslArgumentLine>, L" "};
-inline constexpr CCopyForm GIT_BASH_ARGUMENT_FORM = {EachItem<GitBashArgumentLine>, L" "};
-inline constexpr CCopyForm RELATIVE_FORM = {RelativeLines, LINES};
+inline constexpr CCopyForm WSL_ARGUMENT_FORM = {&WslArgumentLine, L" "};
+inline constexpr CCopyForm GIT_BASH_ARGUMENT_FORM = {&GitBashArgumentLine, L" "};
+inline constexpr CCopyForm RELATIVE_FORM = {&RelativeLine, LINES};
 // One link a line, as a mail program shows it.
-inline constexpr CCopyForm LINK_FORM = {EachItem<MarkdownLine>, LINES, EachItem<HtmlLine>,
-                                        L"<br>\r\n"};
+inline constexpr CCopyForm LINK_FORM = {&MarkdownLine, LINES, &HtmlLine, L"<br>\r\n"};
 
 // A copy's text, as Unicode and in the ANSI code page, and the clipboard's
 // "HTML Format" (CF_HTML, UTF-8) where the form has any.
@@ -127,9 +114,10 @@ struct CCopyText
 // Unicode text in the ANSI code page, as the platform converts it.
 using AnsiConversion = std::string (*)(std::wstring_view text);
 
-// The context's list in `form`, item by item in the order shown, no
-// separator after the last. One rule makes the ANSI text of every form: a
-// line that is its item as shown is that item's ANSI name as shown (the bytes
-// the shell gave, under the code page's case rules); any other line is its
-// Unicode text converted.
-CCopyText MakeCopyText(const CCopyForm& form, const CCopyContext& context, AnsiConversion toAnsi);
+// The list in `form`, item by item in the order shown, no separator after the
+// last. One rule makes the ANSI text of every form: a line that is its item as
+// shown is that item's ANSI name as shown (the bytes the shell gave, under the
+// code page's case rules); any other line is its Unicode text converted.
+CCopyText MakeCopyText(const CCopyForm& form, const CPathList& list,
+                       const CServerNames& serverNames, const CNameOrderRules& nameRules,
+                       AnsiConversion toAnsi);

@@ -3,80 +3,68 @@
 #include "pathlist/PathParts.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace {
 
-// A path split into its names, a drive ("C:") or a server and its share
-// first: the root no item of the list can be relative to.
+// The name at or after `pos`, which it steps past; empty past the last.
+std::wstring_view NextName(std::wstring_view path, size_t& pos)
+{
+    const size_t start = std::min(path.find_first_not_of(L"\\/", pos), path.size());
+    pos = std::min(path.find_first_of(L"\\/", start), path.size());
+    return path.substr(start, pos - start);
+}
+
+// A path read as its names: a drive ("C:"), or a server and its share, first;
+// that root is no folder an item can be relative to.
 struct CNamedPath
 {
     explicit CNamedPath(std::wstring_view line) : strPath(ReadAwayPrefix(line))
     {
-        const CPathParts parts = ReadPath(strPath);
-        nRootNames = parts.nKind == CPathParts::DRIVE ? 1 : parts.nKind == CPathParts::UNC ? 2 : 0;
-        const std::wstring_view path = strPath;
-        for (size_t start = parts.nRest; start < path.size();) {
-            const size_t end = std::min(path.find_first_of(L"\\/", start), path.size());
-            if (end > start)
-                names.push_back({start, end - start});
-            start = end + 1;
-        }
+        const CPathParts::Kind nKind = ReadPath(strPath).nKind;
+        nRootNames = nKind == CPathParts::DRIVE ? 1 : nKind == CPathParts::UNC ? 2 : 0;
+        for (size_t pos = 0; !NextName(strPath, pos).empty();)
+            ++nNames;
     }
 
     // The number of names of the folder holding it, 0 where it has none.
-    size_t FolderNames() const
-    {
-        return nRootNames > 0 && names.size() > nRootNames ? names.size() - 1 : 0;
-    }
-
-    std::wstring_view Name(size_t i) const
-    {
-        return std::wstring_view(strPath).substr(names[i].first, names[i].second);
-    }
+    size_t FolderNames() const { return nRootNames > 0 && nNames > nRootNames ? nNames - 1 : 0; }
 
     std::wstring strPath;
     size_t nRootNames;
-    // Where each name starts in strPath, and its length.
-    std::vector<std::pair<size_t, size_t>> names;
+    size_t nNames = 0;
 };
-
-// How many names the deepest folder holding every path has; 0 for none.
-size_t CommonFolderNames(const std::vector<CNamedPath>& paths, const CNameOrderRules& rules)
-{
-    const CNamedPath* first = nullptr;
-    size_t count = 0;
-    for (const CNamedPath& path : paths) {
-        if (path.strPath.empty())
-            continue;
-        if (!first) {
-            first = &path;
-            count = path.FolderNames();
-            continue;
-        }
-        if (path.nRootNames != first->nRootNames)
-            return 0;
-        count = std::min(count, path.FolderNames());
-        for (size_t i = 0; i < count; ++i)
-            if (!rules.IsSameName(path.Name(i), first->Name(i)))
-                count = i;
-    }
-    return first && count >= first->nRootNames ? count : 0;
-}
 
 } // namespace
 
-std::vector<std::wstring> RelativePaths(const std::vector<std::wstring_view>& lines,
-                                        const CNameOrderRules& rules)
+size_t CommonFolderNames(const std::vector<std::wstring_view>& lines, const CNameOrderRules& rules)
 {
-    const std::vector<CNamedPath> paths(lines.begin(), lines.end());
-    const size_t count = CommonFolderNames(paths, rules);
-    std::vector<std::wstring> relative;
-    for (const CNamedPath& path : paths) {
-        if (count == 0 || path.strPath.empty())
-            relative.push_back(path.strPath);
-        else
-            relative.push_back(path.strPath.substr(path.names[count].first));
+    const auto named = std::find_if(lines.begin(), lines.end(), [](auto l) { return !l.empty(); });
+    if (named == lines.end())
+        return 0;
+    const CNamedPath first(*named);
+    size_t count = first.FolderNames();
+    for (auto line = named + 1; line != lines.end() && count >= first.nRootNames; ++line) {
+        if (line->empty())
+            continue;
+        const CNamedPath path(*line);
+        if (path.nRootNames != first.nRootNames)
+            return 0;
+        const size_t most = std::min(count, path.FolderNames());
+        size_t a = 0, b = 0;
+        count = 0;
+        while (count < most &&
+               rules.IsSameName(NextName(first.strPath, a), NextName(path.strPath, b)))
+            ++count;
     }
-    return relative;
+    return count >= first.nRootNames ? count : 0;
+}
+
+std::wstring RelativePath(std::wstring_view line, size_t nFolderNames)
+{
+    const std::wstring path = ReadAwayPrefix(line);
+    size_t pos = 0;
+    for (size_t i = 0; i < nFolderNames; ++i)
+        NextName(path, pos);
+    const size_t start = nFolderNames > 0 ? path.find_first_not_of(L"\\/", pos) : 0;
+    return start < path.size() ? path.substr(start) : path;
 }

@@ -65,7 +65,7 @@ CCopyText CopyBoth(const CCopyForm& form, const CFormCase& row, CFakeServerNames
         list.ToggleSlashes();
     while (list.GetCaseMode() != row.nCase)
         list.CycleCase();
-    return MakeCopyText(form, {list, serverNames, nameRules}, ToAscii);
+    return MakeCopyText(form, list, serverNames, nameRules, ToAscii);
 }
 
 std::wstring Copy(const CCopyForm& form, const CFormCase& row, CFakeServerNames& serverNames)

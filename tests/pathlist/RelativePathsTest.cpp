@@ -9,7 +9,7 @@
 
 namespace {
 
-TEST(RelativePathsTest, RelativePathsStartAtTheDeepestCommonFolder)
+TEST(RelativePathsTest, EachStartsAfterTheDeepestFolderHoldingEveryLine)
 {
     const std::vector<std::vector<std::wstring>> rows[] = {
         {{LR"(C:\dir\a b.txt)", LR"(C:\dir\sub\c.txt)"}, {L"a b.txt", LR"(sub\c.txt)"}},
@@ -29,7 +29,11 @@ TEST(RelativePathsTest, RelativePathsStartAtTheDeepestCommonFolder)
         {{LR"(C:\)", LR"(C:\a)"}, {LR"(C:\)", LR"(C:\a)"}}};
     for (const auto& row : rows) {
         const std::vector<std::wstring_view> lines(row[0].begin(), row[0].end());
-        EXPECT_EQ(RelativePaths(lines, CTestNameRules()), row[1]) << testing::PrintToString(row[0]);
+        const size_t nFolderNames = CommonFolderNames(lines, CTestNameRules());
+        std::vector<std::wstring> relative;
+        for (std::wstring_view line : lines)
+            relative.push_back(RelativePath(line, nFolderNames));
+        EXPECT_EQ(relative, row[1]) << testing::PrintToString(row[0]);
     }
 }
 
