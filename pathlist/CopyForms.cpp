@@ -45,7 +45,8 @@ std::wstring Escaped(std::wstring_view shown)
             text += ch;
         text += ch;
     }
-    return text += L'"';
+    text += L'"';
+    return text;
 }
 
 } // namespace
@@ -58,7 +59,9 @@ std::wstring ShownLine(const CCopyItem& item, const CCopyContext&)
 std::wstring QuotedLine(const CCopyItem& item, const CCopyContext&)
 {
     // Kept exactly, prefix and all: a quoted long path must keep working.
-    return L'"' + std::wstring(item.shown) + L'"';
+    std::wstring text = L"\"";
+    (text += item.shown) += L'"';
+    return text;
 }
 
 std::wstring NameLine(const CCopyItem& item, const CCopyContext&)
@@ -158,9 +161,9 @@ CCopyText MakeCopyText(const CCopyForm& form, const CPathList& list,
 {
     // Read from the names as given: the case and separators shown change no
     // name, nor where it ends.
-    std::vector<std::wstring_view> given;
-    for (size_t i = 0; i < list.GetCount(); ++i)
-        given.push_back(list.GetItem(i).strExact);
+    std::vector<std::wstring_view> given(list.GetCount());
+    for (size_t i = 0; i < given.size(); ++i)
+        given[i] = list.GetItem(i).strExact;
     const CCopyContext context = {list, serverNames, nameRules,
                                   CommonFolderNames(given, nameRules)};
     CCopyText text;
@@ -175,10 +178,10 @@ CCopyText MakeCopyText(const CCopyForm& form, const CPathList& list,
         const std::wstring line = form.pfnLine(item, context);
         text.strText += line;
         text.strAnsi += line == shown ? list.GetShownAnsiName(i) : toAnsi(line);
-        if (form.pfnHtmlLine)
-            (html += i > 0 ? form.pszHtmlBetween : L"") += form.pfnHtmlLine(item, context);
+        if (form.pHtml)
+            (html += i > 0 ? form.pHtml->pszBetween : L"") += form.pHtml->pfnLine(item, context);
     }
-    if (form.pfnHtmlLine)
-        text.strHtml = ClipboardHtml(html);
+    if (form.pHtml)
+        text.strHtml += ClipboardHtml(html);
     return text;
 }

@@ -40,15 +40,21 @@ struct CCopyContext
 // The line of one item in a form.
 using CopyLine = std::wstring (*)(const CCopyItem& item, const CCopyContext& context);
 
-// A copy form: the line of each item, and what goes between lines (LINES, or
-// a separator that puts the list on one line); where the form also puts HTML
-// on the clipboard, each item's fragment and what goes between them.
+// The HTML a form puts on the clipboard beside its text: each item's
+// fragment, and what goes between them.
+struct CHtmlForm
+{
+    CopyLine pfnLine;
+    const wchar_t* pszBetween;
+};
+
+// A copy form: the line of each item, what goes between lines (LINES, or a
+// separator that puts the list on one line), and its HTML, if it has any.
 struct CCopyForm
 {
     CopyLine pfnLine;
     const wchar_t* pszBetween;
-    CopyLine pfnHtmlLine = nullptr;
-    const wchar_t* pszHtmlBetween = nullptr;
+    const CHtmlForm* pHtml = nullptr;
 };
 
 inline constexpr wchar_t LINES[] = L"\r\n";
@@ -100,7 +106,8 @@ inline constexpr CCopyForm WSL_ARGUMENT_FORM = {&WslArgumentLine, L" "};
 inline constexpr CCopyForm GIT_BASH_ARGUMENT_FORM = {&GitBashArgumentLine, L" "};
 inline constexpr CCopyForm RELATIVE_FORM = {&RelativeLine, LINES};
 // One link a line, as a mail program shows it.
-inline constexpr CCopyForm LINK_FORM = {&MarkdownLine, LINES, &HtmlLine, L"<br>\r\n"};
+inline constexpr CHtmlForm HTML_LINKS = {&HtmlLine, L"<br>\r\n"};
+inline constexpr CCopyForm LINK_FORM = {&MarkdownLine, LINES, &HTML_LINKS};
 
 // A copy's text, as Unicode and in the ANSI code page, and the clipboard's
 // "HTML Format" (CF_HTML, UTF-8) where the form has any.

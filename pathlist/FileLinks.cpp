@@ -3,8 +3,7 @@
 #include "pathlist/PathForms.h"
 #include "pathlist/Utf8.h"
 
-#include <algorithm>
-#include <cstring>
+#include <array>
 #include <iterator>
 
 std::wstring MarkdownLink(std::wstring_view line)
@@ -17,7 +16,8 @@ std::wstring MarkdownLink(std::wstring_view line)
             text += L'\\';
         text += ch;
     }
-    return ((text += L"](") += FileUrl(line)) += L')';
+    ((text += L"](") += FileUrl(line)) += L')';
+    return text;
 }
 
 std::wstring HtmlLink(std::wstring_view line)
@@ -26,49 +26,47 @@ std::wstring HtmlLink(std::wstring_view line)
         return {};
     // The URL needs no escaping: it holds only unreserved characters, "/",
     // ":" and "%".
-    std::wstring text = L"<a href=\"" + FileUrl(line) + L"\">";
-    static constexpr struct
-    {
-        wchar_t ch;
-        const wchar_t* entity;
-    } ESCAPES[] = {
-        {L'&', L"&amp;"}, {L'<', L"&lt;"}, {L'>', L"&gt;"}, {L'"', L"&quot;"}, {L'\'', L"&#39;"}};
+    std::wstring text = L"<a href=\"";
+    (text += FileUrl(line)) += L"\">";
+    static constexpr std::wstring_view SPECIAL = L"&<>\"'";
+    static constexpr const wchar_t* ENTITIES[] = {L"&amp;", L"&lt;", L"&gt;", L"&quot;", L"&#39;"};
     for (wchar_t ch : LastName(line)) {
-        const auto escape = std::find_if(std::begin(ESCAPES), std::end(ESCAPES),
-                                         [ch](const auto& e) { return e.ch == ch; });
-        if (escape == std::end(ESCAPES))
+        const size_t special = SPECIAL.find(ch);
+        if (special == SPECIAL.npos)
             text += ch;
         else
-            text += escape->entity;
+            text += ENTITIES[special];
     }
-    return text += L"</a>";
+    text += L"</a>";
+    return text;
 }
 
 std::string ClipboardHtml(std::wstring_view fragment)
 {
-    // Every offset in ten digits, so that the header's length is known
-    // before the offsets are.
-    static constexpr const char* FIELDS[] = {
-        "StartHTML:", "EndHTML:", "StartFragment:", "EndFragment:"};
-    static constexpr char VERSION[] = "Version:0.9\r\n";
-    static constexpr char BEFORE[] = "<html><body>\r\n<!--StartFragment-->";
-    static constexpr char AFTER[] = "<!--EndFragment-->\r\n</body></html>";
-    constexpr size_t DIGITS = 10;
-    const std::string bytes = ToUtf8(fragment);
-    size_t startHtml = sizeof VERSION - 1;
-    for (const char* field : FIELDS)
-        startHtml += std::strlen(field) + DIGITS + 2;
-    const size_t startFragment = startHtml + sizeof BEFORE - 1;
-    const size_t endFragment = startFragment + bytes.size();
-    const size_t offsets[] = {startHtml, endFragment + sizeof AFTER - 1, startFragment,
-                              endFragment};
-    std::string html = VERSION;
-    for (size_t i = 0; i < 4; ++i) {
-        html += FIELDS[i];
-        std::string digits(DIGITS, '0');
-        for (size_t n = offsets[i], k = DIGITS; n > 0; n /= 10)
-            digits[--k] = static_cast<char>('0' + n % 10);
-        (html += digits) += "\r\n";
-    }
-    return ((html += BEFORE) += bytes) += AFTER;
+    // Every offset in ten digits, so that the header's length is known before
+    // the offsets are.
+    static constexpr char HEADER[] = "Version:0.9\r\n"
+                                     "StartHTML:0000000000\r\n"
+                                     "EndHTML:0000000000\r\n"
+                                     "StartFragment:0000000000\r\n"
+                                     "EndFragment:0000000000\r\n";
+    // Where each offset's digits end: at the end of its line.
+    static constexpr auto ENDS = [] {
+        std::array<size_t, 5> ends = {};
+        for (size_t i = 0, k = 0; i < sizeof HEADER; ++i)
+            if (HEADER[i] == '\r')
+                ends[k++] = i;
+        return ends;
+    }();
+    std::string html = HEADER;
+    html += "<html><body>\r\n<!--StartFragment-->";
+    const size_t startFragment = html.size();
+    html += ToUtf8(fragment);
+    const size_t endFragment = html.size();
+    html += "<!--EndFragment-->\r\n</body></html>";
+    const size_t offsets[] = {sizeof HEADER - 1, html.size(), startFragment, endFragment};
+    for (size_t i = 0; i < std::size(offsets); ++i)
+        for (size_t n = offsets[i], digit = ENDS[i + 1]; n > 0; n /= 10)
+            html[--digit] = static_cast<char>('0' + n % 10);
+    return html;
 }

@@ -42,5 +42,6 @@ std::wstring ReadAwayPrefix(std::wstring_view line)
     // A server's two leading separators are kept, whichever the prefix had.
     const CPathParts parts = ReadPath(line);
     std::wstring path(line.substr(0, parts.nKind == CPathParts::UNC ? 2 : 0));
-    return path += line.substr(parts.nRest);
+    path += line.substr(parts.nRest);
+    return path;
 }

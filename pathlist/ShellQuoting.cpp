@@ -17,7 +17,8 @@ std::wstring BashQuoted(std::wstring_view path)
             text += L"'\\''";
         else
             text += ch;
-    return text += L'\'';
+    text += L'\'';
+    return text;
 }
 
 } // namespace
@@ -27,7 +28,8 @@ std::wstring QuotedIfNeeded(std::wstring_view line)
     if (!line.empty() && line.find_first_of(L" &()[]{}^=;!'+,`~") == line.npos)
         return std::wstring(line);
     std::wstring text = L"\"";
-    return (text += line) += L'"';
+    (text += line) += L'"';
+    return text;
 }
 
 std::wstring PowerShellQuoted(std::wstring_view line)
@@ -38,7 +40,8 @@ std::wstring PowerShellQuoted(std::wstring_view line)
             text += ch;
         text += ch;
     }
-    return text += L'\'';
+    text += L'\'';
+    return text;
 }
 
 std::wstring WslQuoted(std::wstring_view line)
