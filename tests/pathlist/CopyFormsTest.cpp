@@ -1,7 +1,6 @@
 #include "pathlist/CopyForms.h"
 
 #include "pathlist/Cp932CodePage.h"
-#include "pathlist/FileLinks.h"
 #include "tests/pathlist/TestRules.h"
 
 #include <gtest/gtest.h>
@@ -53,8 +52,7 @@ struct CFormCase
 
 // The list dropped and switched as the window does it, then copied in `form`.
 CCopyText CopyBoth(const CCopyForm& form, const CFormCase& row, CFakeServerNames& serverNames,
-                   const std::vector<std::string>& ansi = {},
-                   const CNameOrderRules& nameRules = CTestNameRules())
+                   const std::vector<std::string>& ansi = {})
 {
     const CCp932CodePage codePage;
     const CTestUnicodeCase unicodeCase;
@@ -65,7 +63,7 @@ CCopyText CopyBoth(const CCopyForm& form, const CFormCase& row, CFakeServerNames
         list.ToggleSlashes();
     while (list.GetCaseMode() != row.nCase)
         list.CycleCase();
-    return MakeCopyText(form, list, serverNames, nameRules, ToAscii);
+    return MakeCopyText(form, list, serverNames, CTestNameRules(), ToAscii);
 }
 
 std::wstring Copy(const CCopyForm& form, const CFormCase& row, CFakeServerNames& serverNames)
@@ -245,58 +243,6 @@ TEST(CopyFormsTest, OneLineJoinsTheQuotedLinesBySpaces)
                                   FORWARD,
                                   UPPER,
                                   LR"("C:/DIR/A B.TXT" "//?/C:/X" "//S/SH/" "😀")"}});
-}
-
-// The forms for shells and links, through the list as the window shows it:
-// each line made from its item as shown, joined as the place it is pasted
-// into takes them; the links' HTML beside their Markdown.
-TEST(CopyFormsTest, ShellAndLinkFormsJoinTheirLinesAsTheirPlacesTakeThem)
-{
-    const std::vector<std::wstring> paths = {LR"(C:\dir\a b.txt)", LR"(C:\dir\v1.2)",
-                                             LR"(c:\DIR\sub\it's.tar.gz)"};
-    const struct
-    {
-        const CCopyForm& form;
-        CPathListModes::SlashMode nSlash;
-        CPathListModes::CaseMode nCase;
-        std::wstring expected;
-    } rows[] = {
-        {STEM_FORM, GIVEN, UPPER, L"A B\r\nV1.2\r\nIT'S.TAR"},
-        {CMD_ARGUMENT_FORM, FORWARD, STORED,
-         LR"("C:/dir/a b.txt")"
-         L"\r\n"
-         LR"(C:/dir/v1.2)"
-         L"\r\n"
-         LR"("c:/DIR/sub/it's.tar.gz")"},
-        {POWERSHELL_FORM, GIVEN, STORED,
-         LR"('C:\dir\a b.txt', 'C:\dir\v1.2', 'c:\DIR\sub\it''s.tar.gz')"},
-        {WSL_ARGUMENT_FORM, GIVEN, LOWER,
-         LR"('/mnt/c/dir/a b.txt' '/mnt/c/dir/v1.2' '/mnt/c/dir/sub/it'\''s.tar.gz')"},
-        {GIT_BASH_ARGUMENT_FORM, GIVEN, STORED,
-         LR"('/c/dir/a b.txt' '/c/dir/v1.2' '/c/DIR/sub/it'\''s.tar.gz')"},
-        // C:\dir and c:\DIR are one folder; each line keeps its own case.
-        {RELATIVE_FORM, FORWARD, STORED, L"a b.txt\r\nv1.2\r\nsub/it's.tar.gz"},
-        {LINK_FORM, GIVEN, STORED,
-         L"[a b.txt](file:///C:/dir/a%20b.txt)\r\n[v1.2](file:///C:/dir/v1.2)\r\n"
-         L"[it's.tar.gz](file:///c:/DIR/sub/it%27s.tar.gz)"},
-    };
-    for (const auto& row : rows) {
-        CFakeServerNames serverNames;
-        const CTestNameRules rules({LR"(C:\dir\v1.2)"});
-        const CCopyText text =
-            CopyBoth(row.form, {paths, row.nSlash, row.nCase, L""}, serverNames, {}, rules);
-        EXPECT_EQ(text.strText, row.expected);
-        // Only the name without its extension asks what is a folder: by the names as given.
-        EXPECT_EQ(rules.m_asked, &row.form == &STEM_FORM ? paths : std::vector<std::wstring>());
-        EXPECT_EQ(text.strHtml.empty(), &row.form != &LINK_FORM);
-    }
-    CFakeServerNames serverNames;
-    EXPECT_EQ(CopyBoth(LINK_FORM, {paths, GIVEN, STORED, L""}, serverNames).strHtml,
-              ClipboardHtml(LR"(<a href="file:///C:/dir/a%20b.txt">a b.txt</a><br>)"
-                            L"\r\n"
-                            LR"(<a href="file:///C:/dir/v1.2">v1.2</a><br>)"
-                            L"\r\n"
-                            LR"(<a href="file:///c:/DIR/sub/it%27s.tar.gz">it&#39;s.tar.gz</a>)"));
 }
 
 // Every form's ANSI text by one rule: a line that is its item as shown is the
