@@ -181,6 +181,8 @@ CCopyText MakeCopyText(const CCopyForm& form, const CPathList& list,
         if (form.pHtml)
             (html += i > 0 ? form.pHtml->pszBetween : L"") += form.pHtml->pfnLine(item, context);
     }
+    // Appended to the empty string: the program needs no std::string
+    // assignment for this one use.
     if (form.pHtml)
         text.strHtml += ClipboardHtml(html);
     return text;

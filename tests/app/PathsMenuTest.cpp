@@ -1,6 +1,7 @@
 // The path box's own menu: its items as they can be used, and each copy form
 // on the clipboard.
 #include "res/resource.h"
+#include "tests/pathlist/HtmlHeader.h"
 #include "tests/support/Ansi.h"
 #include "tests/support/BeepCounter.h"
 #include "tests/support/Clipboard.h"
@@ -16,8 +17,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <cstring>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -177,19 +176,6 @@ TEST_F(PathsMenuTest, EachFormCopiesTheShownListAsItsReaderNeedsIt)
     }});
 }
 
-// The fragment of the clipboard's "HTML Format", by the offsets its header
-// gives; empty where it has none, or they point outside it.
-std::string HtmlFragment()
-{
-    const std::string html = ReadClipboardHtml().value_or("");
-    const auto offset = [&](const char* pszField) {
-        const size_t at = html.find(pszField);
-        return at == html.npos ? html.npos : std::strtoul(&html[at + strlen(pszField)], NULL, 10);
-    };
-    const size_t nStart = offset("StartFragment:"), nEnd = offset("EndFragment:");
-    return nStart <= nEnd && nEnd <= html.size() ? html.substr(nStart, nEnd - nStart) : "";
-}
-
 // The forms chosen in the submenu by their keys, each after its question: a
 // name without its extension (a folder's kept whole, as the file system
 // tells), the shells' quoting, paths from the folder every item is in, and
@@ -233,7 +219,8 @@ TEST_F(PathsMenuTest, SubmenuFormsReachTheClipboardAsTheirPlacesTakeThem)
                 const auto& form = forms[i - 1];
                 EXPECT_EQ(ReadClipboardUnicodeText(), form.strCopied) << form.nKey;
                 EXPECT_EQ(ReadClipboardText(), Ansi(form.strCopied)) << form.nKey;
-                EXPECT_EQ(HtmlFragment(), form.strHtml) << form.nKey;
+                EXPECT_EQ(HtmlFragment(ReadClipboardHtml().value_or("")), form.strHtml)
+                    << form.nKey;
             }
             if (i == std::size(forms))
                 return;

@@ -1,8 +1,9 @@
 #include "pathlist/FileLinks.h"
 
+#include "tests/pathlist/HtmlHeader.h"
+
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 
 namespace {
@@ -27,18 +28,14 @@ TEST(FileLinksTest, LinksNameTheFileAndPointAtItsUrl)
 TEST(FileLinksTest, ClipboardHtmlHeaderCountsTheUtf8Bytes)
 {
     const std::string html = ClipboardHtml(L"<a href=\"x\">表😀</a>");
-    const auto field = [&](const char* name) {
-        const size_t at = html.find(name);
-        return at == html.npos ? html.npos : std::stoul(html.substr(at + std::strlen(name), 10));
-    };
     ASSERT_EQ(html.rfind("Version:0.9\r\nStartHTML:", 0), 0u);
-    const size_t startFragment = field("StartFragment:"), endFragment = field("EndFragment:");
-    EXPECT_EQ(html.substr(field("StartHTML:"), 6), "<html>");
-    EXPECT_EQ(field("EndHTML:"), html.size());
+    const size_t startFragment = HtmlOffset(html, "StartFragment:");
+    const size_t endFragment = HtmlOffset(html, "EndFragment:");
+    EXPECT_EQ(html.substr(HtmlOffset(html, "StartHTML:"), 6), "<html>");
+    EXPECT_EQ(HtmlOffset(html, "EndHTML:"), html.size());
     EXPECT_EQ(html.rfind("</html>"), html.size() - 7);
     EXPECT_EQ(html.substr(startFragment - 20, 20), "<!--StartFragment-->");
-    EXPECT_EQ(html.substr(startFragment, endFragment - startFragment),
-              "<a href=\"x\">\xE8\xA1\xA8\xF0\x9F\x98\x80</a>");
+    EXPECT_EQ(HtmlFragment(html), "<a href=\"x\">\xE8\xA1\xA8\xF0\x9F\x98\x80</a>");
     EXPECT_EQ(html.substr(endFragment, 18), "<!--EndFragment-->");
 }
 
