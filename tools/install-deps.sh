@@ -10,6 +10,42 @@ packages="cmake ninja-build g++ libgtest-dev libbenchmark-dev clang libclang-rt-
   imagemagick libx11-dev locales fonts-ipafont-gothic git"
 vexlo_runs_32bit && packages="$packages wine32:i386"
 
+# 32-bit Wine needs every i386 library at its amd64 twin's version. When the
+# mirror's i386 security list lags, apt ignores it while the amd64 packages
+# still come from the security list, and no such pair can be made. The
+# release's own lists have both halves: take everything from them (-t), and
+# each amd64 library that already came from the security list at the
+# release's version too; apt names those as i386 dependencies it cannot
+# install. Each round names the next layer.
+install_from_release() {
+    picks= wants=
+    for round in 1 2 3 4 5 6 7 8; do
+        if out=$(apt-get -s -t "$release" install --no-install-recommends "$@" $wants $picks 2>&1); then
+            DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+                -t "$release" --allow-downgrades "$@" $picks >/dev/null || return 1
+            echo "install-deps: 32-bit Wine and the rest from $release's own lists" \
+                "(its i386 security list is out of reach)${picks:+; at $release's version:$picks}" >&2
+            return 0
+        fi
+        more=
+        for lib in $(echo "$out" | sed -n 's/.*Depends: \([^ :]*\):i386 .*/\1/p' | sort -u); do
+            case " $picks $wants " in *" $lib/$release "* | *" $lib:i386 "*) continue ;; esac
+            # amd64 at a version the release lists lack: bring it to the release's.
+            installed=$(dpkg-query -W -f='${Version}' "$lib:amd64" 2>/dev/null) || installed=
+            if [ -n "$installed" ] && ! apt-cache madison "$lib" | awk -F' *[|] *' -v v="$installed" \
+                -v s=" $release/main amd64 " '$2 == v && index($3 " ", s) { found = 1 } END { exit !found }'; then
+                picks="$picks $lib/$release"
+            else
+                wants="$wants $lib:i386"
+            fi
+            more=yes
+        done
+        [ -n "$more" ] || return 1
+    done
+    return 1
+}
+release=$(. /etc/os-release && echo "${VERSION_CODENAME:-bookworm}")
+
 missing=
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing="$missing $p"
@@ -31,14 +67,12 @@ if [ -n "$missing" ]; then
     # A mirror caught mid-sync fails one index; the install below still says what is missing.
     apt-get update -qq || apt-get update -qq || echo "install-deps: apt-get update reported errors; installing from the lists it has" >&2
     install() { DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$@" >/dev/null; }
-    # 32-bit Wine needs every i386 library at its amd64 twin's version; a mirror
-    # whose i386 lists lag cannot give that. Then the 64-bit build is tested
-    # alone, as on a machine without 32-bit code, and the test says so.
     if ! install $missing; then
         case $missing in
-        *wine32:i386*)
+        *wine32:i386*) install_from_release $missing || {
             echo "install-deps: 32-bit Wine cannot be installed from this mirror now; installing the rest" >&2
-            install $(echo "$missing" | sed 's/wine32:i386//') ;;
+            install $(echo "$missing" | sed 's/wine32:i386//')
+        } ;;
         *) exit 1 ;;
         esac
     fi
