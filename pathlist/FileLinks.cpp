@@ -19,13 +19,12 @@ void AppendName(std::wstring& text, std::wstring_view line, bool bHtml)
     static constexpr const wchar_t* ENTITIES[] = {L"&amp;", L"&lt;", L"&gt;", L"&quot;", L"&#39;"};
     for (wchar_t ch : LastName(line)) {
         const size_t special = SPECIAL.find(ch);
-        if (bHtml && special != SPECIAL.npos) {
+        if (bHtml && special != SPECIAL.npos)
             text += ENTITIES[special];
-            continue;
-        }
-        if (!bHtml && MARKUP.find(ch) != MARKUP.npos)
-            text += L'\\';
-        text += ch;
+        else if (!bHtml && MARKUP.find(ch) != MARKUP.npos)
+            (text += L'\\') += ch;
+        else
+            text += ch;
     }
 }
 
