@@ -64,6 +64,11 @@ std::wstring QuotedLine(const CCopyItem& item, const CCopyContext&)
     return text;
 }
 
+std::wstring ArgumentLine(const CCopyItem& item, const CCopyContext&)
+{
+    return ArgumentQuoted(item.shown);
+}
+
 std::wstring NameLine(const CCopyItem& item, const CCopyContext&)
 {
     return std::wstring(LastName(item.shown));
@@ -88,9 +93,11 @@ std::wstring WslLine(const CCopyItem& item, const CCopyContext&)
     return PosixPath(item.shown, WSL_MOUNT);
 }
 
+// A line that names no file has no URL: it stays as shown.
 std::wstring UrlLine(const CCopyItem& item, const CCopyContext&)
 {
-    return FileUrl(item.shown);
+    std::wstring url = FileUrl(item.shown);
+    return url.empty() ? std::wstring(item.shown) : url;
 }
 
 std::wstring ParentLine(const CCopyItem& item, const CCopyContext&)
@@ -168,18 +175,23 @@ CCopyText MakeCopyText(const CCopyForm& form, const CPathList& list,
                                   CommonFolderNames(given, nameRules)};
     CCopyText text;
     std::wstring html;
-    for (size_t i = 0; i < list.GetCount(); ++i) {
-        if (i > 0) {
+    // On one line, for a command, an item with no name is no argument.
+    const bool bOneLine = std::wstring_view(form.pszBetween) != LINES;
+    for (size_t i = 0, nLines = 0; i < list.GetCount(); ++i) {
+        const std::wstring shown = list.GetShownName(i);
+        if (bOneLine && shown.empty())
+            continue;
+        if (nLines++ > 0) {
             text.strText += form.pszBetween;
             text.strAnsi += toAnsi(form.pszBetween);
         }
-        const std::wstring shown = list.GetShownName(i);
         const CCopyItem item = {shown, given[i]};
         const std::wstring line = form.pfnLine(item, context);
         text.strText += line;
         text.strAnsi += line == shown ? list.GetShownAnsiName(i) : toAnsi(line);
         if (form.pHtml)
-            (html += i > 0 ? form.pHtml->pszBetween : L"") += form.pHtml->pfnLine(item, context);
+            (html += nLines > 1 ? form.pHtml->pszBetween : L"") +=
+                form.pHtml->pfnLine(item, context);
     }
     // Appended to the empty string: the program needs no std::string
     // assignment for this one use.

@@ -60,14 +60,15 @@ struct CCopyForm
 inline constexpr wchar_t LINES[] = L"\r\n";
 
 // The lines of the forms, each a path for the place it is pasted into: the
-// item as shown, in quotes, its last name alone, its server form, its path
-// under WSL, its file URL, the folder holding it, a string literal of it, its
-// path under Git Bash (MSYS2) and under Cygwin; its last name without the
-// extension, quoted only where cmd.exe needs it, quoted for PowerShell, for
-// bash under WSL and under Git Bash; its path from the folder every item is
-// in; a link to it in Markdown and in HTML.
+// item as shown, in quotes, in quotes as a program's argument, its last name
+// alone, its server form, its path under WSL, its file URL, the folder holding
+// it, a string literal of it, its path under Git Bash (MSYS2) and under
+// Cygwin; its last name without the extension, quoted only where cmd.exe
+// needs it, quoted for PowerShell, for bash under WSL and under Git Bash; its
+// path from the folder every item is in; a link to it in Markdown and in HTML.
 std::wstring ShownLine(const CCopyItem& item, const CCopyContext& context);
 std::wstring QuotedLine(const CCopyItem& item, const CCopyContext& context);
+std::wstring ArgumentLine(const CCopyItem& item, const CCopyContext& context);
 std::wstring NameLine(const CCopyItem& item, const CCopyContext& context);
 std::wstring ServerLine(const CCopyItem& item, const CCopyContext& context);
 std::wstring WslLine(const CCopyItem& item, const CCopyContext& context);
@@ -96,7 +97,8 @@ inline constexpr CCopyForm PARENT_FORM = {&ParentLine, LINES};
 inline constexpr CCopyForm ESCAPED_FORM = {&EscapedLine, LINES};
 inline constexpr CCopyForm GIT_BASH_FORM = {&GitBashLine, LINES};
 inline constexpr CCopyForm CYGWIN_FORM = {&CygwinLine, LINES};
-inline constexpr CCopyForm ONE_LINE_FORM = {&QuotedLine, L" "};
+// One command's arguments, as CommandLineToArgvW reads them back.
+inline constexpr CCopyForm ONE_LINE_FORM = {&ArgumentLine, L" "};
 inline constexpr CCopyForm STEM_FORM = {&StemLine, LINES};
 inline constexpr CCopyForm CMD_ARGUMENT_FORM = {&CmdArgumentLine, LINES};
 // An array, as -LiteralPath takes it.
@@ -122,9 +124,11 @@ struct CCopyText
 using AnsiConversion = std::string (*)(std::wstring_view text);
 
 // The list in `form`, item by item in the order shown, no separator after the
-// last. One rule makes the ANSI text of every form: a line that is its item as
-// shown is that item's ANSI name as shown (the bytes the shell gave, under the
-// code page's case rules); any other line is its Unicode text converted.
+// last; a form of one line (for a command) leaves out an item with no name,
+// which would be an empty argument. One rule makes the ANSI text of every
+// form: a line that is its item as shown is that item's ANSI name as shown
+// (the bytes the shell gave, under the code page's case rules); any other line
+// is its Unicode text converted.
 CCopyText MakeCopyText(const CCopyForm& form, const CPathList& list,
                        const CServerNames& serverNames, const CNameOrderRules& nameRules,
                        AnsiConversion toAnsi);

@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -238,6 +239,36 @@ TEST_F(PathsMenuTest, SubmenuFormsReachTheClipboardAsTheirPlacesTakeThem)
     });
     Run(steps);
     ::RemoveDirectoryW(strFolder.c_str());
+}
+
+// The one-line form, and each line of the form quoted where needed, split as
+// programs split their command line (CommandLineToArgvW) give back the paths
+// shown: roots, a folder named with its "\", spaces, several paths.
+TEST_F(PathsMenuTest, CommandLineFormsSplitBackIntoThePathsShown)
+{
+    const WidePaths paths = {L"C:\\", L"D:\\work\\", L"C:\\a b\\c d.txt", L"\\\\srv\\s h\\",
+                             L"C:\\x"};
+    const auto split = [](const std::wstring& strLine) {
+        int nArgs = 0;
+        LPWSTR* ppszArgs = ::CommandLineToArgvW((L"program.exe " + strLine).c_str(), &nArgs);
+        const WidePaths args(ppszArgs + 1, ppszArgs + nArgs);
+        ::LocalFree(ppszArgs);
+        return args;
+    };
+    Run({[&](HWND hDlg) {
+        Drop(hDlg, paths);
+        ::SendMessageW(hDlg, WM_COMMAND, ID_COPY_ONE_LINE, 0);
+        EXPECT_EQ(split(ReadClipboardUnicodeText().value_or(L"")), paths);
+        ::SendMessageW(hDlg, WM_COMMAND, ID_COPY_CMD_ARGUMENTS, 0);
+        const std::wstring strLines = ReadClipboardUnicodeText().value_or(L"");
+        size_t at = 0;
+        for (const std::wstring& path : paths) {
+            const size_t end = std::min(strLines.find(L"\r\n", at), strLines.size());
+            EXPECT_EQ(split(strLines.substr(at, end - at)), WidePaths{path});
+            at = end + 2;
+        }
+        EXPECT_EQ(at, strLines.size() + 2) << "a line for each path";
+    }});
 }
 
 // Ctrl+Shift+C, whichever control has the focus, copies the quoted form
