@@ -1,5 +1,7 @@
 #include "pathlist/FileLinks.h"
 
+#include "pathlist/PathForms.h"
+#include "pathlist/Utf8.h"
 #include "tests/pathlist/HtmlHeader.h"
 #include "tests/pathlist/TestRules.h"
 
@@ -8,6 +10,14 @@
 #include <cwctype>
 #include <string>
 #include <string_view>
+#ifdef VEXLO_CMARK
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+#endif
 
 namespace {
 
@@ -71,6 +81,72 @@ TEST(FileLinksTest, MarkdownEscapesWhatCommonMarkReadsAsMarkup)
         EXPECT_EQ(read, name) << link;
     }
 }
+
+#ifdef VEXLO_CMARK
+// CommonMark's reference parser reads a copy of names that hold every ASCII
+// punctuation character, the two backtick names that once made one code
+// span of two lines among them, as one link a line, each named by its name.
+TEST(FileLinksTest, CommonMarkReadsOneLinkPerNameNamedByIt)
+{
+    std::vector<std::wstring> names = {L"a`b.txt", L"c`d.txt", L"__init__.py", L"a&amp;b.txt",
+                                       L"<a@b.c>", L"![x](y)", L"a~~b~~",      L"**x** _y_"};
+    for (wchar_t ch = L'!'; ch <= L'~'; ++ch)
+        if (std::iswpunct(ch) && ch != L'\\' && ch != L'/')
+            names.push_back({L'a', ch, L'b'});
+    std::string markdown;
+    for (const std::wstring& name : names)
+        (markdown += ToUtf8(MarkdownLink(L"C:\\" + name))) += "\r\n";
+
+    char path[] = "/tmp/vexlo-markdown-XXXXXX";
+    const int fd = mkstemp(path);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(write(fd, markdown.data(), markdown.size()), ssize_t(markdown.size()));
+    close(fd);
+    // --unsafe: cmark otherwise empties every file: URL.
+    FILE* pipe = popen((std::string(VEXLO_CMARK) + " --unsafe " + path).c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string html;
+    char buffer[4096];
+    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        html.append(buffer, n);
+    EXPECT_EQ(pclose(pipe), 0);
+    unlink(path);
+
+    // cmark writes each link's text with &, <, > and " as entities.
+    const auto unescape = [](const std::string& text) {
+        const char* const entities[][2] = {
+            {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&amp;", "&"}};
+        std::string read;
+        for (size_t i = 0; i < text.size();) {
+            size_t n = 1;
+            std::string ch = text.substr(i, 1);
+            for (const auto& entity : entities)
+                if (text.compare(i, std::strlen(entity[0]), entity[0]) == 0)
+                    n = std::strlen(entity[0]), ch = entity[1];
+            read += ch;
+            i += n;
+        }
+        return read;
+    };
+    size_t at = 0;
+    for (const std::wstring& name : names) {
+        const size_t open = html.find("<a href=\"", at);
+        ASSERT_NE(open, html.npos) << "no link for " << ToUtf8(name) << " in\n" << html;
+        const size_t text = html.find("\">", open) + 2;
+        const size_t close = html.find("</a>", text);
+        ASSERT_NE(close, html.npos) << html;
+        const std::string href = html.substr(open + 9, text - 2 - open - 9);
+        EXPECT_EQ(href, ToUtf8(FileUrl(L"C:\\" + name))) << html;
+        EXPECT_EQ(unescape(html.substr(text, close - text)), ToUtf8(name)) << html;
+        // The line holds that link and nothing else.
+        EXPECT_TRUE(html.compare(close + 4, 1, "\n") == 0 ||
+                    html.compare(close + 4, 4, "</p>") == 0)
+            << html.substr(open);
+        at = close;
+    }
+    EXPECT_EQ(html.find("<a href=", at), html.npos) << html;
+}
+#endif
 
 TEST(FileLinksTest, ClipboardHtmlHeaderCountsTheUtf8Bytes)
 {
