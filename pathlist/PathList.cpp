@@ -1,5 +1,7 @@
 #include "pathlist/PathList.h"
 
+#include "pathlist/PathParts.h"
+
 #include <algorithm>
 #include <charconv>
 #include <numeric>
@@ -46,6 +48,41 @@ template <class Char, class Line> std::basic_string<Char> JoinLines(size_t nCoun
     }
     return text;
 }
+// The name at or after `pos`, which it steps past; empty past the last.
+std::wstring_view NextName(std::wstring_view path, size_t& pos)
+{
+    const size_t start = std::min(path.find_first_not_of(L"\\/", pos), path.size());
+    pos = std::min(path.find_first_of(L"\\/", start), path.size());
+    return path.substr(start, pos - start);
+}
+
+// Whether two paths name one thing as Windows reads them: a long-path prefix
+// stands for the path after it, "/" for "\", a run of separators or a
+// trailing one for none, and each name compares as the file system compares it.
+bool IsSamePath(std::wstring_view a, std::wstring_view b, const CNameOrderRules& rules)
+{
+    const std::wstring strA = ReadAwayPrefix(a), strB = ReadAwayPrefix(b);
+    if (ReadPath(strA).nKind != ReadPath(strB).nKind)
+        return false;
+    for (size_t i = 0, j = 0;;) {
+        const std::wstring_view nameA = NextName(strA, i), nameB = NextName(strB, j);
+        if (nameA.empty() || nameB.empty())
+            return nameA.empty() && nameB.empty();
+        if (!rules.IsSameName(nameA, nameB))
+            return false;
+    }
+}
+
+// The intake's items, every exact name fetched before the ANSI ones.
+std::vector<CPathItem> FetchItems(CPathIntake& intake, unsigned nCount)
+{
+    std::vector<CPathItem> items(nCount);
+    for (unsigned i = 0; i < nCount; ++i)
+        items[i].strExact = intake.GetExactName(i);
+    for (unsigned i = 0; i < nCount; ++i)
+        items[i].strAnsi = intake.GetAnsiName(i);
+    return items;
+}
 } // namespace
 
 CPathList::CPathList(const CCodePage& codePage, const CUnicodeCase& unicodeCase)
@@ -60,22 +97,120 @@ bool CPathList::AcceptDrop(CPathIntake& intake)
     const unsigned nCount = intake.GetCount();
     if (nCount > MAX_DROP_COUNT)
         return false;
-    std::vector<CPathItem> items(nCount);
-    for (unsigned i = 0; i < nCount; ++i)
-        items[i].strExact = intake.GetExactName(i);
-    for (unsigned i = 0; i < nCount; ++i)
-        items[i].strAnsi = intake.GetAnsiName(i);
-    m_items.swap(items);
+    ChangeItems(FetchItems(intake, nCount));
     RestoreGivenOrder();
     m_nSlashMode = SLASH_AS_GIVEN;
     m_bSlashesSwitched = false;
     m_nCaseMode = CASE_AS_STORED;
+    return true;
+}
+
+bool CPathList::AddDrop(CPathIntake& intake, const CNameOrderRules& rules)
+{
+    // An intake of more than the limit is refused before it is read.
+    const unsigned nCount = intake.GetCount();
+    if (nCount > MAX_DROP_COUNT)
+        return false;
+    // A list that shows nothing has no item to keep.
+    std::vector<CPathItem> items = IsEmpty() ? std::vector<CPathItem>() : m_items;
+    bool bAdded = false;
+    for (CPathItem& item : FetchItems(intake, nCount)) {
+        const auto same = [&](const CPathItem& held) {
+            return IsSamePath(held.strExact, item.strExact, rules);
+        };
+        if (std::any_of(items.begin(), items.end(), same))
+            continue;
+        if (items.size() == MAX_DROP_COUNT)
+            return false;
+        items.push_back(std::move(item));
+        bAdded = true;
+    }
+    if (bAdded) {
+        ChangeItems(std::move(items));
+        Reorder(rules);
+    }
+    return true;
+}
+
+size_t CPathList::GetLineStart(size_t nLine) const
+{
+    size_t nStart = 0;
+    for (size_t i = 0; i < nLine && i < GetCount(); ++i)
+        nStart += GetShownName(i).size() + (i + 1 < GetCount() ? 2 : 0);
+    return nStart;
+}
+
+size_t CPathList::RemoveSelectedLines(size_t nStart, size_t nEnd)
+{
+    if (IsEmpty())
+        return std::wstring::npos;
+    if (nStart > nEnd)
+        std::swap(nStart, nEnd);
+    // The line holding each end: the last whose start is at or before it.
+    size_t nFirst = 0, nLast = 0;
+    for (size_t i = 1, nLineStart = 0; i < GetCount(); ++i) {
+        nLineStart += GetShownName(i - 1).size() + 2;
+        if (nLineStart <= nStart)
+            nFirst = i;
+        // A selection ending where a line begins does not reach into it.
+        if (nLineStart < nEnd || (nLineStart == nEnd && nStart == nEnd))
+            nLast = i;
+    }
+    std::vector<bool> removed(m_items.size());
+    for (size_t i = nFirst; i <= nLast; ++i)
+        removed[m_order[i]] = true;
+    // Each item kept takes the index after those kept before it.
+    std::vector<CPathItem> items;
+    std::vector<size_t> newIndex(m_items.size());
+    for (size_t i = 0; i < m_items.size(); ++i) {
+        newIndex[i] = items.size();
+        if (!removed[i])
+            items.push_back(m_items[i]);
+    }
+    std::vector<size_t> order;
+    for (size_t index : m_order)
+        if (!removed[index])
+            order.push_back(newIndex[index]);
+    ChangeItems(std::move(items));
+    m_order.swap(order);
+    return nFirst;
+}
+
+bool CPathList::Undo(const CNameOrderRules& rules)
+{
+    if (!m_bCanUndo)
+        return false;
+    m_items.swap(m_undoItems);
+    m_undoItems.clear();
+    m_bCanUndo = false;
+    CountItems();
+    Reorder(rules);
+    return true;
+}
+
+void CPathList::ChangeItems(std::vector<CPathItem> items)
+{
+    m_undoItems.swap(m_items);
+    m_items.swap(items);
+    m_bCanUndo = true;
+    CountItems();
+}
+
+void CPathList::CountItems()
+{
     // Decimal without leading zeros, as "%d" gives it; to_chars brings in
     // none of the C runtime's formatting (28 KB of a 40 KB program).
     char digits[sizeof m_szCount / sizeof(wchar_t)] = {};
-    std::to_chars(digits, digits + sizeof digits - 1, nCount);
+    std::to_chars(digits, digits + sizeof digits - 1, m_items.size());
     std::copy(digits, digits + sizeof digits, m_szCount);
-    return true;
+}
+
+void CPathList::Reorder(const CNameOrderRules& rules)
+{
+    if (m_bNameOrder)
+        SortByName(rules);
+    else
+        RestoreGivenOrder();
 }
 
 void CPathList::ToggleSlashes()
