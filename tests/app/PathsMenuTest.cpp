@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -26,9 +27,10 @@ class PathsMenuTest : public PathListDlgFixture
 {
 };
 
-// The menu's items in order, with what needs a list (copies and the name
-// order) and the paste greyed or not.
-std::vector<CMenuItemSeen> MenuItems(bool bEmpty, bool bPasteGrayed)
+// The menu's items in order, with what needs a list (copies, the removal and
+// the name order), the paste and the undo greyed or not, and the adding checked.
+std::vector<CMenuItemSeen> MenuItems(bool bEmpty, bool bPasteGrayed, bool bUndoGrayed = true,
+                                     bool bAdding = false)
 {
     return {{L"全てコピー(&C)", false},
             {L"引用符付きでコピー(&Q)\tCtrl+Shift+C", bEmpty},
@@ -52,11 +54,23 @@ std::vector<CMenuItemSeen> MenuItems(bool bEmpty, bool bPasteGrayed)
               {L"共通フォルダからの相対パス(&R)", bEmpty},
               {L"リンク (HTML・Markdown)(&K)", bEmpty}}},
             {L"", false},
+            {L"元に戻す(&Z)\tCtrl+Z", bUndoGrayed},
+            {L"", false},
             {L"貼り付け(&P)", bPasteGrayed},
+            {L"選択した行を削除(&R)\tDel", bEmpty},
             {L"", false},
             {L"すべて選択(&A)", false},
             {L"", false},
-            {L"名前順に並べ替え(&S)", bEmpty}};
+            {L"名前順に並べ替え(&S)", bEmpty},
+            {L"ドロップで追加(&D)", false, bAdding}};
+}
+
+// Whether the menu showed the item of that text checked.
+bool IsChecked(const std::vector<CMenuItemSeen>& seen, const wchar_t* pszText)
+{
+    const auto item = std::find_if(seen.begin(), seen.end(),
+                                   [&](const CMenuItemSeen& i) { return i.strText == pszText; });
+    return item != seen.end() && item->bChecked;
 }
 
 // A right-click opens the box's menu in place of the edit control's, and
@@ -80,7 +94,7 @@ TEST_F(PathsMenuTest, RightClickOrTheKeyboardOpensTheBoxsOwnMenu)
              CMenuWatcher menu(L"q");
              const HWND hBox = ::GetDlgItem(hDlg, IDC_PATHS);
              ::SendMessageW(hBox, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hBox), -1);
-             EXPECT_EQ(menu.Seen(), MenuItems(false, false));
+             EXPECT_EQ(menu.Seen(), MenuItems(false, false, false));
          },
          [&](HWND hDlg) {
              ASSERT_EQ(m_boxes.Seen().size(), 1u) << "the copy question";
@@ -286,7 +300,7 @@ TEST_F(PathsMenuTest, NameOrderByTheMenuAndBack)
         CMenuWatcher menu(L"s");
         const HWND hBox = ::GetDlgItem(hDlg, IDC_PATHS);
         ::SendMessageW(hBox, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hBox), -1);
-        return !menu.Seen().empty() && menu.Seen().back().bChecked;
+        return IsChecked(menu.Seen(), L"名前順に並べ替え(&S)");
     };
     Run({[&](HWND hDlg) {
              Drop(hDlg, given);
@@ -299,6 +313,78 @@ TEST_F(PathsMenuTest, NameOrderByTheMenuAndBack)
          },
          [&](HWND hDlg) {
              EXPECT_EQ(GetItemWideText(hDlg, IDC_PATHS), Join(given));
+         }});
+}
+
+// With ドロップで追加 checked, drops and pastes gather one list, a path held
+// already left out; Delete takes out the caret's line, then, with the focus
+// elsewhere, two selected lines (not the third, whose start the selection
+// ends at); Ctrl+Z puts them back. A drop that would pass 99 items is refused
+// and changes nothing. Unchecked, the next drop replaces the list.
+TEST_F(PathsMenuTest, DropsAddedTakenOutAndPutBack)
+{
+    const auto openMenu = [](HWND hDlg, const wchar_t* pszKeys, bool bAdding) {
+        CMenuWatcher menu(pszKeys);
+        const HWND hBox = ::GetDlgItem(hDlg, IDC_PATHS);
+        ::SendMessageW(hBox, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hBox), -1);
+        ASSERT_FALSE(menu.Seen().empty());
+        EXPECT_EQ(IsChecked(menu.Seen(), L"ドロップで追加(&D)"), bAdding);
+    };
+    const auto focus = [](HWND hDlg, int nID) {
+        ::SendMessageW(hDlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(hDlg, nID)),
+                       TRUE);
+    };
+    const Paths gathered = {"C:\\one\\a.txt", "C:\\one\\b.txt", "D:\\two\\c.txt", "C:\\pasted"};
+    const Paths remaining = {gathered[0], gathered[2], gathered[3]};
+    WriteClipboardFiles(MakeDrop(Paths{gathered[3]}));
+    CBeepCounter beeps;
+    Run({[&](HWND hDlg) { openMenu(hDlg, L"d", false); },
+         [&](HWND hDlg) {
+             Drop(hDlg, Paths{gathered[0], gathered[1]});
+             Drop(hDlg, Paths{gathered[2], "c:\\ONE\\A.TXT"});
+             ::SendMessageW(hDlg, WM_COMMAND, ID_EDIT_PASTE, 0);
+             Drop(hDlg, Paths{gathered[1]});
+             EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), Join(gathered));
+             EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "4");
+             openMenu(hDlg, nullptr, true);
+             focus(hDlg, IDC_PATHS);
+             ::SendDlgItemMessageW(hDlg, IDC_PATHS, EM_SETSEL, 17, 17);
+             PostKey(VK_DELETE);
+         },
+         [&](HWND hDlg) {
+             EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), Join(remaining));
+             EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "3");
+             EXPECT_EQ(GetSelection(::GetDlgItem(hDlg, IDC_PATHS)), std::make_pair(14ul, 14ul))
+                 << "the caret starts the line after";
+             ::SendDlgItemMessageW(hDlg, IDC_PATHS, EM_SETSEL, 2, 28);
+             focus(hDlg, IDC_INFO);
+             PostKey(VK_DELETE);
+         },
+         [&](HWND hDlg) {
+             EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), gathered[3]);
+             EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "1");
+             HoldCtrlKey(true);
+             PostKey('Z');
+         },
+         [&](HWND hDlg) {
+             HoldCtrlKey(false);
+             EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), Join(remaining));
+             EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "3");
+             Paths tooMany;
+             for (int i = 0; i < 97; ++i)
+                 tooMany.push_back("E:\\f" + std::to_string(i));
+             Drop(hDlg, tooMany);
+             ASSERT_EQ(m_boxes.Seen().size(), 1u);
+             EXPECT_TRUE(IsProgramMessageBox(m_boxes.Seen()[0], IDS_TOO_MANY, MB_OK));
+             EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), Join(remaining));
+             EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "3");
+         },
+         [&](HWND hDlg) { openMenu(hDlg, L"d", true); },
+         [&](HWND hDlg) {
+             Drop(hDlg, Paths{"F:\\new"});
+             EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), "F:\\new");
+             EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "1");
+             EXPECT_EQ(beeps.Beeps(), 0);
          }});
 }
 } // namespace
