@@ -215,8 +215,9 @@ void CPathListDlg::ShowIntake(Intake intake)
 void CPathListDlg::ShowChangedList()
 {
     ShowPaths();
-    GetDlgItem(IDC_COUNT).SetWindowText(m_paths.GetCountText());
-    m_countVoice.Announce(GetDlgItem(IDC_COUNT).m_hWnd, m_paths.GetCountText());
+    CWnd count = GetDlgItem(IDC_COUNT);
+    count.SetWindowText(m_paths.GetCountText());
+    m_countVoice.Announce(count.m_hWnd, m_paths.GetCountText());
 }
 
 void CPathListDlg::OnInfo()
@@ -330,9 +331,8 @@ void CPathListDlg::OnRemoveLines()
         return;
     }
     ShowChangedList();
-    // Past the last line, the caret starts the new last one.
-    const bool bPastLast = nFirst > 0 && nFirst == m_paths.GetCount();
-    const size_t nCaret = m_paths.GetLineStart(bPastLast ? nFirst - 1 : nFirst);
+    // Past the last line, at the end of the list.
+    const size_t nCaret = m_paths.GetLineStart(nFirst);
     m_pathsBox.SendMessage(EM_SETSEL, nCaret, nCaret);
     m_pathsBox.SendMessage(EM_SCROLLCARET);
 }

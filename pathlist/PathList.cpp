@@ -61,11 +61,12 @@ std::wstring_view NextName(std::wstring_view path, size_t& pos)
 // trailing one for none, and each name compares as the file system compares it.
 bool IsSamePath(std::wstring_view a, std::wstring_view b, const CNameOrderRules& rules)
 {
-    const std::wstring strA = ReadAwayPrefix(a), strB = ReadAwayPrefix(b);
-    if (ReadPath(strA).nKind != ReadPath(strB).nKind)
+    const CPathParts partsA = ReadPath(a), partsB = ReadPath(b);
+    if (partsA.nKind != partsB.nKind)
         return false;
-    for (size_t i = 0, j = 0;;) {
-        const std::wstring_view nameA = NextName(strA, i), nameB = NextName(strB, j);
+    // From the drive's letter or the server's name on, past any prefix.
+    for (size_t i = partsA.nRest, j = partsB.nRest;;) {
+        const std::wstring_view nameA = NextName(a, i), nameB = NextName(b, j);
         if (nameA.empty() || nameB.empty())
             return nameA.empty() && nameB.empty();
         if (!rules.IsSameName(nameA, nameB))
@@ -148,31 +149,30 @@ size_t CPathList::RemoveSelectedLines(size_t nStart, size_t nEnd)
         std::swap(nStart, nEnd);
     // The line holding each end: the last whose start is at or before it.
     size_t nFirst = 0, nLast = 0;
-    for (size_t i = 1, nLineStart = 0; i < GetCount(); ++i) {
-        nLineStart += GetShownName(i - 1).size() + 2;
+    for (size_t i = 1; i < GetCount(); ++i) {
+        const size_t nLineStart = GetLineStart(i);
         if (nLineStart <= nStart)
             nFirst = i;
         // A selection ending where a line begins does not reach into it.
         if (nLineStart < nEnd || (nLineStart == nEnd && nStart == nEnd))
             nLast = i;
     }
-    std::vector<bool> removed(m_items.size());
-    for (size_t i = nFirst; i <= nLast; ++i)
-        removed[m_order[i]] = true;
     // Each item kept takes the index after those kept before it.
-    std::vector<CPathItem> items;
+    constexpr size_t REMOVED = ~size_t{0};
     std::vector<size_t> newIndex(m_items.size());
+    for (size_t i = nFirst; i <= nLast; ++i)
+        newIndex[m_order[i]] = REMOVED;
+    std::vector<CPathItem> items;
     for (size_t i = 0; i < m_items.size(); ++i) {
-        newIndex[i] = items.size();
-        if (!removed[i])
+        if (newIndex[i] != REMOVED) {
+            newIndex[i] = items.size();
             items.push_back(m_items[i]);
+        }
     }
-    std::vector<size_t> order;
-    for (size_t index : m_order)
-        if (!removed[index])
-            order.push_back(newIndex[index]);
+    m_order.erase(m_order.begin() + nFirst, m_order.begin() + nLast + 1);
+    for (size_t& index : m_order)
+        index = newIndex[index];
     ChangeItems(std::move(items));
-    m_order.swap(order);
     return nFirst;
 }
 
@@ -201,7 +201,7 @@ void CPathList::CountItems()
     // Decimal without leading zeros, as "%d" gives it; to_chars brings in
     // none of the C runtime's formatting (28 KB of a 40 KB program).
     char digits[sizeof m_szCount / sizeof(wchar_t)] = {};
-    std::to_chars(digits, digits + sizeof digits - 1, m_items.size());
+    std::to_chars(digits, digits + sizeof digits - 1, static_cast<unsigned>(m_items.size()));
     std::copy(digits, digits + sizeof digits, m_szCount);
 }
 
