@@ -323,37 +323,36 @@ TEST_F(PathsMenuTest, NameOrderByTheMenuAndBack)
 // and changes nothing. Unchecked, the next drop replaces the list.
 TEST_F(PathsMenuTest, DropsAddedTakenOutAndPutBack)
 {
-    const auto openMenu = [](HWND hDlg, const wchar_t* pszKeys, bool bAdding) {
-        CMenuWatcher menu(pszKeys);
+    const auto chooseAdding = [](HWND hDlg, bool bChecked) {
+        CMenuWatcher menu(L"d");
         const HWND hBox = ::GetDlgItem(hDlg, IDC_PATHS);
         ::SendMessageW(hBox, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hBox), -1);
-        ASSERT_FALSE(menu.Seen().empty());
-        EXPECT_EQ(IsChecked(menu.Seen(), L"ドロップで追加(&D)"), bAdding);
+        EXPECT_EQ(IsChecked(menu.Seen(), L"ドロップで追加(&D)"), bChecked);
+    };
+    const auto expectList = [](HWND hDlg, const Paths& paths) {
+        EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), Join(paths));
+        EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), std::to_string(paths.size()));
     };
     const auto focus = [](HWND hDlg, int nID) {
         ::SendMessageW(hDlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(hDlg, nID)),
                        TRUE);
     };
-    const Paths gathered = {"C:\\one\\a.txt", "C:\\one\\b.txt", "D:\\two\\c.txt", "C:\\pasted"};
-    const Paths remaining = {gathered[0], gathered[2], gathered[3]};
-    WriteClipboardFiles(MakeDrop(Paths{gathered[3]}));
-    CBeepCounter beeps;
-    Run({[&](HWND hDlg) { openMenu(hDlg, L"d", false); },
+    const Paths all = {"C:\\one\\a.txt", "C:\\one\\b.txt", "D:\\two\\c.txt", "C:\\pasted"};
+    const Paths kept = {all[0], all[2], all[3]};
+    WriteClipboardFiles(MakeDrop(Paths{all[3]}));
+    Run({[&](HWND hDlg) { chooseAdding(hDlg, false); },
          [&](HWND hDlg) {
-             Drop(hDlg, Paths{gathered[0], gathered[1]});
-             Drop(hDlg, Paths{gathered[2], "c:\\ONE\\A.TXT"});
+             Drop(hDlg, Paths{all[0], all[1]});
+             Drop(hDlg, Paths{all[2], "c:\\ONE\\A.TXT"});
              ::SendMessageW(hDlg, WM_COMMAND, ID_EDIT_PASTE, 0);
-             Drop(hDlg, Paths{gathered[1]});
-             EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), Join(gathered));
-             EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "4");
-             openMenu(hDlg, nullptr, true);
+             Drop(hDlg, Paths{all[1]});
+             expectList(hDlg, all);
              focus(hDlg, IDC_PATHS);
              ::SendDlgItemMessageW(hDlg, IDC_PATHS, EM_SETSEL, 17, 17);
              PostKey(VK_DELETE);
          },
          [&](HWND hDlg) {
-             EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), Join(remaining));
-             EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "3");
+             expectList(hDlg, kept);
              EXPECT_EQ(GetSelection(::GetDlgItem(hDlg, IDC_PATHS)), std::make_pair(14ul, 14ul))
                  << "the caret starts the line after";
              ::SendDlgItemMessageW(hDlg, IDC_PATHS, EM_SETSEL, 2, 28);
@@ -361,30 +360,25 @@ TEST_F(PathsMenuTest, DropsAddedTakenOutAndPutBack)
              PostKey(VK_DELETE);
          },
          [&](HWND hDlg) {
-             EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), gathered[3]);
-             EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "1");
+             expectList(hDlg, {all[3]});
              HoldCtrlKey(true);
              PostKey('Z');
          },
          [&](HWND hDlg) {
              HoldCtrlKey(false);
-             EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), Join(remaining));
-             EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "3");
+             expectList(hDlg, kept);
              Paths tooMany;
              for (int i = 0; i < 97; ++i)
                  tooMany.push_back("E:\\f" + std::to_string(i));
              Drop(hDlg, tooMany);
              ASSERT_EQ(m_boxes.Seen().size(), 1u);
              EXPECT_TRUE(IsProgramMessageBox(m_boxes.Seen()[0], IDS_TOO_MANY, MB_OK));
-             EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), Join(remaining));
-             EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "3");
+             expectList(hDlg, kept);
          },
-         [&](HWND hDlg) { openMenu(hDlg, L"d", true); },
+         [&](HWND hDlg) { chooseAdding(hDlg, true); },
          [&](HWND hDlg) {
              Drop(hDlg, Paths{"F:\\new"});
-             EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), "F:\\new");
-             EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), "1");
-             EXPECT_EQ(beeps.Beeps(), 0);
+             expectList(hDlg, {"F:\\new"});
          }});
 }
 } // namespace
