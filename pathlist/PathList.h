@@ -48,13 +48,14 @@ public:
 
     // Takes every item of the intake, in the order given, shown as given.
     // More than MAX_DROP_COUNT items are refused: false, nothing fetched,
-    // nothing changed.
+    // nothing changed. The list replaced is kept for Undo.
     bool AcceptDrop(CPathIntake& intake);
     // Adds the intake's items after the list's, in the order given, in the
-    // list's order and modes; an item naming a path the list holds (compared
-    // as Windows compares paths: the rules' names, "/" as "\", a long-path
-    // prefix read away) is left out. Refused, false and nothing changed, when
-    // the list would pass MAX_DROP_COUNT items.
+    // list's order and modes; an item naming a path the list holds already,
+    // or one the intake gave before it, is left out (compared as Windows
+    // reads paths: name by name under the rules, "/" as "\", a long-path
+    // prefix read away, a trailing separator set aside). Refused, false and
+    // nothing changed, when the list would pass MAX_DROP_COUNT items.
     bool AddDrop(CPathIntake& intake, const CNameOrderRules& rules);
     // Whether intakes add to the list (AddDrop) rather than replace it; off
     // at the start.
