@@ -40,6 +40,9 @@ BEGIN_MESSAGE_MAP(CPathListDlg, CDialog)
     ON_COPY_COMMANDS()
     ON_COMMAND(ID_EDIT_SELECT_ALL, OnSelectAll)
     ON_COMMAND(ID_SORT_BY_NAME, OnSortByName)
+    ON_COMMAND(ID_ADD_ON_DROP, OnAddOnDrop)
+    ON_COMMAND(ID_EDIT_CLEAR, OnRemoveLines)
+    ON_COMMAND(ID_EDIT_UNDO, OnUndo)
     ON_MESSAGE(WM_TAKE_ARGUMENTS, OnTakeArguments)
     ON_MESSAGE(WM_REPORT_TOO_MANY, OnReportTooMany)
 END_MESSAGE_MAP()
@@ -196,18 +199,25 @@ CPathListDlg::Intake CPathListDlg::TakeOpened(Handle hSource)
 
 CPathListDlg::Intake CPathListDlg::TakeFiles(CPathIntake& intake)
 {
-    return m_paths.AcceptDrop(intake) ? INTAKE_TAKEN : INTAKE_TOO_MANY;
+    const bool bTaken = m_paths.IsAddingOnDrop() ? m_paths.AddDrop(intake, m_nameOrder)
+                                                 : m_paths.AcceptDrop(intake);
+    return bTaken ? INTAKE_TAKEN : INTAKE_TOO_MANY;
 }
 
 void CPathListDlg::ShowIntake(Intake intake)
 {
-    if (intake == INTAKE_TAKEN) {
-        ShowPaths();
-        GetDlgItem(IDC_COUNT).SetWindowText(m_paths.GetCountText());
-        m_countVoice.Announce(GetDlgItem(IDC_COUNT).m_hWnd, m_paths.GetCountText());
-    } else if (intake == INTAKE_TOO_MANY) {
+    if (intake == INTAKE_TAKEN)
+        ShowChangedList();
+    else if (intake == INTAKE_TOO_MANY)
         AfxMessageBox(IDS_TOO_MANY, MB_OK);
-    }
+}
+
+void CPathListDlg::ShowChangedList()
+{
+    ShowPaths();
+    CWnd count = GetDlgItem(IDC_COUNT);
+    count.SetWindowText(m_paths.GetCountText());
+    m_countVoice.Announce(count.m_hWnd, m_paths.GetCountText());
 }
 
 void CPathListDlg::OnInfo()
@@ -250,8 +260,13 @@ void CPathListDlg::OnContextMenu(CWnd* pWnd, POINT point)
         if (::GetSubMenu(hPopup, i))
             ::EnableMenuItem(hPopup, i, MF_BYPOSITION | nCopyState);
     ::EnableMenuItem(hPopup, ID_SORT_BY_NAME, MF_BYCOMMAND | nCopyState);
+    ::EnableMenuItem(hPopup, ID_EDIT_CLEAR, MF_BYCOMMAND | nCopyState);
+    ::EnableMenuItem(hPopup, ID_EDIT_UNDO,
+                     MF_BYCOMMAND | (m_paths.CanUndo() ? MF_ENABLED : MF_GRAYED));
     ::CheckMenuItem(hPopup, ID_SORT_BY_NAME,
                     MF_BYCOMMAND | (m_paths.IsInNameOrder() ? MF_CHECKED : MF_UNCHECKED));
+    ::CheckMenuItem(hPopup, ID_ADD_ON_DROP,
+                    MF_BYCOMMAND | (m_paths.IsAddingOnDrop() ? MF_CHECKED : MF_UNCHECKED));
 
     const bool bFiles = ::IsClipboardFormatAvailable(CF_HDROP) ||
                         ::IsClipboardFormatAvailable(AfxGetShellIdListFormat());
@@ -296,6 +311,38 @@ void CPathListDlg::OnSortByName()
     else
         m_paths.SortByName(m_nameOrder);
     ShowPaths();
+}
+
+void CPathListDlg::OnAddOnDrop()
+{
+    m_paths.SetAddingOnDrop(!m_paths.IsAddingOnDrop());
+}
+
+// Delete, whichever control has the focus: the lines the box's selection
+// touches, or the caret's; the caret then starts the line after them.
+void CPathListDlg::OnRemoveLines()
+{
+    DWORD dwStart = 0, dwEnd = 0;
+    m_pathsBox.SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart),
+                           reinterpret_cast<LPARAM>(&dwEnd));
+    const size_t nFirst = m_paths.RemoveSelectedLines(dwStart, dwEnd);
+    if (nFirst == std::wstring::npos) {
+        ::MessageBeep(MB_OK);
+        return;
+    }
+    ShowChangedList();
+    // Past the last line, at the end of the list.
+    const size_t nCaret = m_paths.GetLineStart(nFirst);
+    m_pathsBox.SendMessage(EM_SETSEL, nCaret, nCaret);
+    m_pathsBox.SendMessage(EM_SCROLLCARET);
+}
+
+void CPathListDlg::OnUndo()
+{
+    if (m_paths.Undo(m_nameOrder))
+        ShowChangedList();
+    else
+        ::MessageBeep(MB_OK);
 }
 
 void CPathListDlg::ReportCopy(ClipboardWrite result)

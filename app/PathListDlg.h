@@ -43,6 +43,9 @@ protected:
     void OnCopy(UINT nID);
     void OnSelectAll();
     void OnSortByName();
+    void OnAddOnDrop();
+    void OnRemoveLines();
+    void OnUndo();
     LRESULT OnTakeArguments(WPARAM, LPARAM);
     LRESULT OnReportTooMany(WPARAM, LPARAM);
 
@@ -64,6 +67,8 @@ private:
     template <class SourceIntake, class Handle> Intake TakeOpened(Handle hSource);
     Intake TakeFiles(CPathIntake& intake);
     void ShowIntake(Intake intake);
+    // The list and its count after a change of its items, told to a screen reader.
+    void ShowChangedList();
     void ShowPaths();
     static void ReportCopy(ClipboardWrite result);
 

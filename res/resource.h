@@ -31,9 +31,12 @@
 #define IDC_COUNT 1015
 
 // The path box's menu and the keys: the class library's own commands, one
-// copy command per form, in the order of the forms, and the name order.
+// copy command per form, in the order of the forms, the name order and the
+// intakes' adding.
+#define ID_EDIT_CLEAR 0xE120
 #define ID_EDIT_PASTE 0xE125
 #define ID_EDIT_SELECT_ALL 0xE12A
+#define ID_EDIT_UNDO 0xE12B
 #define ID_COPY_QUOTED 32771
 #define ID_COPY_NAMES 32772
 #define ID_COPY_UNC 32773
@@ -52,6 +55,7 @@
 #define ID_COPY_RELATIVE 32786
 #define ID_COPY_LINKS 32787
 #define ID_SORT_BY_NAME 32788
+#define ID_ADD_ON_DROP 32800
 
 // Info dialog
 #define IDC_INFO_TEXT 1008

@@ -27,9 +27,10 @@ class PathsMenuTest : public PathListDlgFixture
 {
 };
 
-// The menu's items in order, with what needs a list (copies and the name
-// order) and the paste greyed or not.
-std::vector<CMenuItemSeen> MenuItems(bool bEmpty, bool bPasteGrayed)
+// The menu's items in order, with what needs a list (copies, the removal and
+// the name order), the paste and the undo greyed or not, and the adding checked.
+std::vector<CMenuItemSeen> MenuItems(bool bEmpty, bool bPasteGrayed, bool bUndoGrayed = true,
+                                     bool bAdding = false)
 {
     return {{L"全てコピー(&C)", false},
             {L"引用符付きでコピー(&Q)\tCtrl+Shift+C", bEmpty},
@@ -53,11 +54,23 @@ std::vector<CMenuItemSeen> MenuItems(bool bEmpty, bool bPasteGrayed)
               {L"共通フォルダからの相対パス(&R)", bEmpty},
               {L"リンク (HTML・Markdown)(&K)", bEmpty}}},
             {L"", false},
+            {L"元に戻す(&Z)\tCtrl+Z", bUndoGrayed},
+            {L"", false},
             {L"貼り付け(&P)", bPasteGrayed},
+            {L"選択した行を削除(&R)\tDel", bEmpty},
             {L"", false},
             {L"すべて選択(&A)", false},
             {L"", false},
-            {L"名前順に並べ替え(&S)", bEmpty}};
+            {L"名前順に並べ替え(&S)", bEmpty},
+            {L"ドロップで追加(&D)", false, bAdding}};
+}
+
+// Whether the menu showed the item of that text checked.
+bool IsChecked(const std::vector<CMenuItemSeen>& seen, const wchar_t* pszText)
+{
+    const auto item = std::find_if(seen.begin(), seen.end(),
+                                   [&](const CMenuItemSeen& i) { return i.strText == pszText; });
+    return item != seen.end() && item->bChecked;
 }
 
 // A right-click opens the box's menu in place of the edit control's, and
@@ -81,7 +94,7 @@ TEST_F(PathsMenuTest, RightClickOrTheKeyboardOpensTheBoxsOwnMenu)
              CMenuWatcher menu(L"q");
              const HWND hBox = ::GetDlgItem(hDlg, IDC_PATHS);
              ::SendMessageW(hBox, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hBox), -1);
-             EXPECT_EQ(menu.Seen(), MenuItems(false, false));
+             EXPECT_EQ(menu.Seen(), MenuItems(false, false, false));
          },
          [&](HWND hDlg) {
              ASSERT_EQ(m_boxes.Seen().size(), 1u) << "the copy question";
@@ -317,7 +330,7 @@ TEST_F(PathsMenuTest, NameOrderByTheMenuAndBack)
         CMenuWatcher menu(L"s");
         const HWND hBox = ::GetDlgItem(hDlg, IDC_PATHS);
         ::SendMessageW(hBox, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hBox), -1);
-        return !menu.Seen().empty() && menu.Seen().back().bChecked;
+        return IsChecked(menu.Seen(), L"名前順に並べ替え(&S)");
     };
     Run({[&](HWND hDlg) {
              Drop(hDlg, given);
@@ -330,6 +343,72 @@ TEST_F(PathsMenuTest, NameOrderByTheMenuAndBack)
          },
          [&](HWND hDlg) {
              EXPECT_EQ(GetItemWideText(hDlg, IDC_PATHS), Join(given));
+         }});
+}
+
+// With ドロップで追加 checked, drops and pastes gather one list, a path held
+// already left out; Delete takes out the caret's line, then, with the focus
+// elsewhere, two selected lines (not the third, whose start the selection
+// ends at); Ctrl+Z puts them back. A drop that would pass 99 items is refused
+// and changes nothing. Unchecked, the next drop replaces the list.
+TEST_F(PathsMenuTest, DropsAddedTakenOutAndPutBack)
+{
+    const auto chooseAdding = [](HWND hDlg, bool bChecked) {
+        CMenuWatcher menu(L"d");
+        const HWND hBox = ::GetDlgItem(hDlg, IDC_PATHS);
+        ::SendMessageW(hBox, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hBox), -1);
+        EXPECT_EQ(IsChecked(menu.Seen(), L"ドロップで追加(&D)"), bChecked);
+    };
+    const auto expectList = [](HWND hDlg, const Paths& paths) {
+        EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), Join(paths));
+        EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), std::to_string(paths.size()));
+    };
+    const auto focus = [](HWND hDlg, int nID) {
+        ::SendMessageW(hDlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(hDlg, nID)),
+                       TRUE);
+    };
+    const Paths all = {"C:\\one\\a.txt", "C:\\one\\b.txt", "D:\\two\\c.txt", "C:\\pasted"};
+    const Paths kept = {all[0], all[2], all[3]};
+    WriteClipboardFiles(MakeDrop(Paths{all[3]}));
+    Run({[&](HWND hDlg) { chooseAdding(hDlg, false); },
+         [&](HWND hDlg) {
+             Drop(hDlg, Paths{all[0], all[1]});
+             Drop(hDlg, Paths{all[2], "c:\\ONE\\A.TXT"});
+             ::SendMessageW(hDlg, WM_COMMAND, ID_EDIT_PASTE, 0);
+             Drop(hDlg, Paths{all[1]});
+             expectList(hDlg, all);
+             focus(hDlg, IDC_PATHS);
+             ::SendDlgItemMessageW(hDlg, IDC_PATHS, EM_SETSEL, 17, 17);
+             PostKey(VK_DELETE);
+         },
+         [&](HWND hDlg) {
+             expectList(hDlg, kept);
+             EXPECT_EQ(GetSelection(::GetDlgItem(hDlg, IDC_PATHS)), std::make_pair(14ul, 14ul))
+                 << "the caret starts the line after";
+             ::SendDlgItemMessageW(hDlg, IDC_PATHS, EM_SETSEL, 2, 28);
+             focus(hDlg, IDC_INFO);
+             PostKey(VK_DELETE);
+         },
+         [&](HWND hDlg) {
+             expectList(hDlg, {all[3]});
+             HoldCtrlKey(true);
+             PostKey('Z');
+         },
+         [&](HWND hDlg) {
+             HoldCtrlKey(false);
+             expectList(hDlg, kept);
+             Paths tooMany;
+             for (int i = 0; i < 97; ++i)
+                 tooMany.push_back("E:\\f" + std::to_string(i));
+             Drop(hDlg, tooMany);
+             ASSERT_EQ(m_boxes.Seen().size(), 1u);
+             EXPECT_TRUE(IsProgramMessageBox(m_boxes.Seen()[0], IDS_TOO_MANY, MB_OK));
+             expectList(hDlg, kept);
+         },
+         [&](HWND hDlg) { chooseAdding(hDlg, true); },
+         [&](HWND hDlg) {
+             Drop(hDlg, Paths{"F:\\new"});
+             expectList(hDlg, {"F:\\new"});
          }});
 }
 } // namespace
