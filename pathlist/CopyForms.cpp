@@ -155,8 +155,36 @@ std::wstring RelativeLine(const CCopyItem& item, const CCopyContext& context)
     return RelativePath(item.shown, context.nCommonFolderNames);
 }
 
+// What a walk told of the item, or else what the file system tells now,
+// asked by the name as given.
+static CFileDetails DetailsOf(const CCopyItem& item, const CCopyContext& context)
+{
+    return item.pDetails ? *item.pDetails : context.fileFacts.Details(std::wstring(item.given));
+}
+
+std::wstring TableLine(const CCopyItem& item, const CCopyContext& context)
+{
+    return TableRow(item.shown, DetailsOf(item, context), context.tableWords);
+}
+
+std::wstring HtmlTableLine(const CCopyItem& item, const CCopyContext& context)
+{
+    return HtmlTableRow(item.shown, DetailsOf(item, context), context.tableWords);
+}
+
+std::wstring TableHeader(const CCopyContext& context)
+{
+    return context.tableWords.strHeader + LINES;
+}
+
+std::wstring HtmlTableHeader(const CCopyContext& context)
+{
+    return HtmlTableHead(context.tableWords);
+}
+
 CCopyText MakeCopyText(const CCopyForm& form, const CPathList& list,
                        const CServerNames& serverNames, const CNameOrderRules& nameRules,
+                       const CFileFacts& fileFacts, const CTableWords& tableWords,
                        AnsiConversion toAnsi)
 {
     // Read from the names as given: the case and separators shown change no
@@ -164,10 +192,17 @@ CCopyText MakeCopyText(const CCopyForm& form, const CPathList& list,
     std::vector<std::wstring_view> given(list.GetCount());
     for (size_t i = 0; i < given.size(); ++i)
         given[i] = list.GetItem(i).strExact;
-    const CCopyContext context = {list, serverNames, nameRules,
-                                  CommonFolderNames(given, nameRules)};
+    const size_t nCommonFolderNames = CommonFolderNames(given, nameRules);
+    const CCopyContext context = {list,      serverNames, nameRules,
+                                  fileFacts, tableWords,  nCommonFolderNames};
     CCopyText text;
     std::wstring html;
+    if (form.pfnHead) {
+        text.strText += form.pfnHead(context);
+        text.strAnsi += toAnsi(text.strText);
+    }
+    if (form.pHtml && form.pHtml->pfnHead)
+        html += form.pHtml->pfnHead(context);
     for (size_t i = 0; i < list.GetCount(); ++i) {
         if (i > 0) {
             text.strText += form.pszBetween;
@@ -184,6 +219,6 @@ CCopyText MakeCopyText(const CCopyForm& form, const CPathList& list,
     // Appended to the empty string: the program needs no std::string
     // assignment for this one use.
     if (form.pHtml)
-        text.strHtml += ClipboardHtml(html);
+        text.strHtml += ClipboardHtml(html += form.pHtml->pszTail);
     return text;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pathlist/FileTable.h"
 #include "pathlist/NameOrder.h"
 #include "pathlist/PathList.h"
 
@@ -24,37 +25,49 @@ struct CCopyItem
 {
     std::wstring_view shown;
     std::wstring_view given;
+    // What a walk's listing told of the item; NULL: ask the file system.
+    const CFileDetails* pDetails = nullptr;
 };
 
 // What a form may ask beside its item: the whole list (the shown form of any
-// text), the platform's server forms and rules for names, and how many names
-// the folder every item is in has (see pathlist/RelativePaths).
+// text), the platform's server forms, rules for names and details of files,
+// the table's words, and how many names the folder every item is in has (see
+// pathlist/RelativePaths).
 struct CCopyContext
 {
     const CPathList& list;
     const CServerNames& serverNames;
     const CNameOrderRules& nameRules;
+    const CFileFacts& fileFacts;
+    const CTableWords& tableWords;
     size_t nCommonFolderNames;
 };
 
 // The line of one item in a form.
 using CopyLine = std::wstring (*)(const CCopyItem& item, const CCopyContext& context);
+// What a form puts before its first line: a table's header.
+using CopyHead = std::wstring (*)(const CCopyContext& context);
 
 // The HTML a form puts on the clipboard beside its text: each item's
-// fragment, and what goes between them.
+// fragment, and what goes between them; what comes before the first and
+// after the last, if anything does.
 struct CHtmlForm
 {
     CopyLine pfnLine;
     const wchar_t* pszBetween;
+    CopyHead pfnHead = nullptr;
+    const wchar_t* pszTail = L"";
 };
 
 // A copy form: the line of each item, what goes between lines (LINES, or a
-// separator that puts the list on one line), and its HTML, if it has any.
+// separator that puts the list on one line), and its HTML, if it has any;
+// the text before the first line, its line end with it, if it has any.
 struct CCopyForm
 {
     CopyLine pfnLine;
     const wchar_t* pszBetween;
     const CHtmlForm* pHtml = nullptr;
+    CopyHead pfnHead = nullptr;
 };
 
 inline constexpr wchar_t LINES[] = L"\r\n";
@@ -65,7 +78,8 @@ inline constexpr wchar_t LINES[] = L"\r\n";
 // path under Git Bash (MSYS2) and under Cygwin; its last name without the
 // extension, quoted only where cmd.exe needs it, quoted for PowerShell, for
 // bash under WSL and under Git Bash; its path from the folder every item is
-// in; a link to it in Markdown and in HTML.
+// in; a link to it in Markdown and in HTML; its row of the table of files,
+// as text and in HTML (see pathlist/FileTable), and the table's header.
 std::wstring ShownLine(const CCopyItem& item, const CCopyContext& context);
 std::wstring QuotedLine(const CCopyItem& item, const CCopyContext& context);
 std::wstring NameLine(const CCopyItem& item, const CCopyContext& context);
@@ -84,6 +98,10 @@ std::wstring GitBashArgumentLine(const CCopyItem& item, const CCopyContext& cont
 std::wstring RelativeLine(const CCopyItem& item, const CCopyContext& context);
 std::wstring MarkdownLine(const CCopyItem& item, const CCopyContext& context);
 std::wstring HtmlLine(const CCopyItem& item, const CCopyContext& context);
+std::wstring TableLine(const CCopyItem& item, const CCopyContext& context);
+std::wstring HtmlTableLine(const CCopyItem& item, const CCopyContext& context);
+std::wstring TableHeader(const CCopyContext& context);
+std::wstring HtmlTableHeader(const CCopyContext& context);
 
 // The forms of the copy commands.
 inline constexpr CCopyForm SHOWN_FORM = {&ShownLine, LINES};
@@ -108,6 +126,11 @@ inline constexpr CCopyForm RELATIVE_FORM = {&RelativeLine, LINES};
 // One link a line, as a mail program shows it.
 inline constexpr CHtmlForm HTML_LINKS = {&HtmlLine, L"<br>\r\n"};
 inline constexpr CCopyForm LINK_FORM = {&MarkdownLine, LINES, &HTML_LINKS};
+// A row a line under the header, its cells between tabs; beside it the same
+// table in HTML, its cells typed for spreadsheets.
+inline constexpr CHtmlForm HTML_TABLE = {&HtmlTableLine, L"\r\n", &HtmlTableHeader,
+                                         HTML_TABLE_TAIL};
+inline constexpr CCopyForm TABLE_FORM = {&TableLine, LINES, &HTML_TABLE, &TableHeader};
 
 // A copy's text, as Unicode and in the ANSI code page, and the clipboard's
 // "HTML Format" (CF_HTML, UTF-8) where the form has any.
@@ -127,4 +150,5 @@ using AnsiConversion = std::string (*)(std::wstring_view text);
 // code page's case rules); any other line is its Unicode text converted.
 CCopyText MakeCopyText(const CCopyForm& form, const CPathList& list,
                        const CServerNames& serverNames, const CNameOrderRules& nameRules,
+                       const CFileFacts& fileFacts, const CTableWords& tableWords,
                        AnsiConversion toAnsi);
