@@ -155,31 +155,14 @@ std::wstring RelativeLine(const CCopyItem& item, const CCopyContext& context)
     return RelativePath(item.shown, context.nCommonFolderNames);
 }
 
-// What a walk told of the item, or else what the file system tells now,
-// asked by the name as given.
-static CFileDetails DetailsOf(const CCopyItem& item, const CCopyContext& context)
-{
-    return item.pDetails ? *item.pDetails : context.fileFacts.Details(std::wstring(item.given));
-}
-
+// Of what a walk told of the item, or else of what the file system tells
+// now, asked by its name as given.
 std::wstring TableLine(const CCopyItem& item, const CCopyContext& context)
 {
-    return TableRow(item.shown, DetailsOf(item, context), context.tableWords);
-}
-
-std::wstring HtmlTableLine(const CCopyItem& item, const CCopyContext& context)
-{
-    return HtmlTableRow(item.shown, DetailsOf(item, context), context.tableWords);
-}
-
-std::wstring TableHeader(const CCopyContext& context)
-{
-    return context.tableWords.strHeader + LINES;
-}
-
-std::wstring HtmlTableHeader(const CCopyContext& context)
-{
-    return HtmlTableHead(context.tableWords);
+    return TableRow(item.shown,
+                    item.pDetails ? *item.pDetails
+                                  : context.fileFacts.Details(std::wstring(item.given)),
+                    context.tableWords);
 }
 
 CCopyText MakeCopyText(const CCopyForm& form, const CPathList& list,
@@ -197,12 +180,11 @@ CCopyText MakeCopyText(const CCopyForm& form, const CPathList& list,
                                   fileFacts, tableWords,  nCommonFolderNames};
     CCopyText text;
     std::wstring html;
-    if (form.pfnHead) {
-        text.strText += form.pfnHead(context);
+    // A table's header is a line of its own.
+    if (form.bTable) {
+        (text.strText += tableWords.strHeader) += form.pszBetween;
         text.strAnsi += toAnsi(text.strText);
     }
-    if (form.pHtml && form.pHtml->pfnHead)
-        html += form.pHtml->pfnHead(context);
     for (size_t i = 0; i < list.GetCount(); ++i) {
         if (i > 0) {
             text.strText += form.pszBetween;
@@ -218,7 +200,9 @@ CCopyText MakeCopyText(const CCopyForm& form, const CPathList& list,
     }
     // Appended to the empty string: the program needs no std::string
     // assignment for this one use.
-    if (form.pHtml)
-        text.strHtml += ClipboardHtml(html += form.pHtml->pszTail);
+    if (form.bTable)
+        html += TableHtml(text.strText);
+    if (form.pHtml || form.bTable)
+        text.strHtml += ClipboardHtml(html);
     return text;
 }

@@ -45,29 +45,25 @@ struct CCopyContext
 
 // The line of one item in a form.
 using CopyLine = std::wstring (*)(const CCopyItem& item, const CCopyContext& context);
-// What a form puts before its first line: a table's header.
-using CopyHead = std::wstring (*)(const CCopyContext& context);
 
 // The HTML a form puts on the clipboard beside its text: each item's
-// fragment, and what goes between them; what comes before the first and
-// after the last, if anything does.
+// fragment, and what goes between them.
 struct CHtmlForm
 {
     CopyLine pfnLine;
     const wchar_t* pszBetween;
-    CopyHead pfnHead = nullptr;
-    const wchar_t* pszTail = L"";
 };
 
 // A copy form: the line of each item, what goes between lines (LINES, or a
-// separator that puts the list on one line), and its HTML, if it has any;
-// the text before the first line, its line end with it, if it has any.
+// separator that puts the list on one line), and its HTML, if it has any.
+// A table has a line before the first item's, its header, and its HTML is
+// made of its whole text (see pathlist/FileTable).
 struct CCopyForm
 {
     CopyLine pfnLine;
     const wchar_t* pszBetween;
     const CHtmlForm* pHtml = nullptr;
-    CopyHead pfnHead = nullptr;
+    bool bTable = false;
 };
 
 inline constexpr wchar_t LINES[] = L"\r\n";
@@ -78,8 +74,7 @@ inline constexpr wchar_t LINES[] = L"\r\n";
 // path under Git Bash (MSYS2) and under Cygwin; its last name without the
 // extension, quoted only where cmd.exe needs it, quoted for PowerShell, for
 // bash under WSL and under Git Bash; its path from the folder every item is
-// in; a link to it in Markdown and in HTML; its row of the table of files,
-// as text and in HTML (see pathlist/FileTable), and the table's header.
+// in; a link to it in Markdown and in HTML; its row of the table of files.
 std::wstring ShownLine(const CCopyItem& item, const CCopyContext& context);
 std::wstring QuotedLine(const CCopyItem& item, const CCopyContext& context);
 std::wstring NameLine(const CCopyItem& item, const CCopyContext& context);
@@ -99,9 +94,6 @@ std::wstring RelativeLine(const CCopyItem& item, const CCopyContext& context);
 std::wstring MarkdownLine(const CCopyItem& item, const CCopyContext& context);
 std::wstring HtmlLine(const CCopyItem& item, const CCopyContext& context);
 std::wstring TableLine(const CCopyItem& item, const CCopyContext& context);
-std::wstring HtmlTableLine(const CCopyItem& item, const CCopyContext& context);
-std::wstring TableHeader(const CCopyContext& context);
-std::wstring HtmlTableHeader(const CCopyContext& context);
 
 // The forms of the copy commands.
 inline constexpr CCopyForm SHOWN_FORM = {&ShownLine, LINES};
@@ -128,9 +120,7 @@ inline constexpr CHtmlForm HTML_LINKS = {&HtmlLine, L"<br>\r\n"};
 inline constexpr CCopyForm LINK_FORM = {&MarkdownLine, LINES, &HTML_LINKS};
 // A row a line under the header, its cells between tabs; beside it the same
 // table in HTML, its cells typed for spreadsheets.
-inline constexpr CHtmlForm HTML_TABLE = {&HtmlTableLine, L"\r\n", &HtmlTableHeader,
-                                         HTML_TABLE_TAIL};
-inline constexpr CCopyForm TABLE_FORM = {&TableLine, LINES, &HTML_TABLE, &TableHeader};
+inline constexpr CCopyForm TABLE_FORM = {&TableLine, LINES, nullptr, true};
 
 // A copy's text, as Unicode and in the ANSI code page, and the clipboard's
 // "HTML Format" (CF_HTML, UTF-8) where the form has any.

@@ -6,153 +6,158 @@
 
 namespace {
 
-// Each cell of a row as text; the kind, the size and the time empty where
-// the item has none.
-struct CTableCells
-{
-    std::wstring strPath, strName, strKind, strSize, strTime;
-};
-
-// n in decimal, in at least nWidth digits.
+// n in decimal, in at least nWidth digits. A 16-bit part at a time from the
+// top, so that the 32-bit program needs no 64-bit division.
 void AppendNumber(std::wstring& text, std::uint64_t n, unsigned nWidth = 1)
 {
     wchar_t digits[20];
     unsigned nCount = 0;
     do {
-        digits[nCount++] = static_cast<wchar_t>(L'0' + n % 10);
-        n /= 10;
+        const std::uint32_t nHigh = static_cast<std::uint32_t>(n >> 32);
+        std::uint32_t nPart = (nHigh % 10) << 16 | static_cast<std::uint32_t>(n) >> 16;
+        const std::uint32_t nMiddle = nPart / 10;
+        nPart = (nPart % 10) << 16 | (static_cast<std::uint32_t>(n) & 0xFFFF);
+        n = static_cast<std::uint64_t>(nHigh / 10) << 32 | nMiddle << 16 | nPart / 10;
+        digits[nCount++] = static_cast<wchar_t>(L'0' + nPart % 10);
     } while (n > 0 || nCount < nWidth);
     while (nCount > 0)
         text += digits[--nCount];
 }
 
-CTableCells Cells(std::wstring_view line, const CFileDetails& details, const CTableWords& words)
+// A time of the table, `yyyy/mm/dd hh:mm:ss`, as spreadsheets keep it: the
+// days since 1899-12-30, the time of day their fraction, to ten places; none
+// before 1900. A millisecond past the second, still inside the one the file
+// system gave, so that a reader that cuts the time at the second it shows
+// shows that one.
+void AppendSerialTime(std::wstring& html, std::wstring_view time)
 {
-    CTableCells cells;
-    cells.strPath = line;
-    for (wchar_t& ch : cells.strPath)
-        if (ch == L'\t' || ch == L'\r' || ch == L'\n')
-            ch = L' ';
-    cells.strName = LastName(cells.strPath);
-    if (details.nKind == CFileDetails::FOLDER) {
-        cells.strKind = words.strFolder;
-    } else if (details.nKind == CFileDetails::FILE) {
-        cells.strKind = cells.strName.substr(NameWithoutExtension(cells.strPath, false).size());
-        AppendNumber(cells.strSize, details.nSize);
+    // Its six numbers, one character between each two.
+    unsigned parts[6] = {};
+    for (size_t i = 0, k = 0; i < time.size() && k < 6; ++i) {
+        if (time[i] >= L'0' && time[i] <= L'9')
+            parts[k] = parts[k] * 10 + (time[i] - L'0');
+        else
+            ++k;
     }
-    if (details.nKind != CFileDetails::UNREAD && details.nYear != 0) {
-        std::wstring& time = cells.strTime;
-        const struct
-        {
-            unsigned nValue;
-            wchar_t chAfter;
-        } parts[] = {{details.nYear, L'/'}, {details.nMonth, L'/'},  {details.nDay, L' '},
-                     {details.nHour, L':'}, {details.nMinute, L':'}, {details.nSecond, 0}};
-        for (const auto& part : parts) {
-            AppendNumber(time, part.nValue, &part == parts ? 4 : 2);
-            if (part.chAfter)
-                time += part.chAfter;
-        }
-    }
-    return cells;
-}
-
-// The last write as spreadsheets keep a time: the days since 1899-12-30, the
-// time of day their fraction, to ten places; none before 1900. A millisecond
-// past the second, still inside the one the file system gave, so that a
-// reader that cuts the time at the second it shows shows that one.
-std::wstring SerialTime(const CFileDetails& details)
-{
-    std::wstring text;
-    if (details.nYear < 1900)
-        return text;
+    if (parts[0] < 1900)
+        return;
     // The days since 0000-03-01 (its years begin in March, so that a leap
     // day ends one), less those to 1899-12-30.
-    const unsigned nYear = details.nYear - (details.nMonth <= 2);
-    const unsigned nMonth = details.nMonth > 2 ? details.nMonth - 3 : details.nMonth + 9;
-    const unsigned nDays = nYear * 365 + nYear / 4 - nYear / 100 + nYear / 400 +
-                           (153 * nMonth + 2) / 5 + details.nDay - 1 - 693899;
-    const std::uint64_t nMilliseconds =
-        (details.nHour * 3600u + details.nMinute * 60u + details.nSecond) * 1000u + 1;
-    AppendNumber(text, nDays);
-    text += L'.';
-    AppendNumber(text, nMilliseconds * 10000000000u / 86400000u, 10);
-    return text;
+    const unsigned nYear = parts[0] - (parts[1] <= 2);
+    const unsigned nMonth = parts[1] > 2 ? parts[1] - 3 : parts[1] + 9;
+    AppendNumber(html, nYear * 365 + nYear / 4 - nYear / 100 + nYear / 400 +
+                           (153 * nMonth + 2) / 5 + parts[2] - 1 - 693899);
+    html += L'.';
+    // Of a day's milliseconds, digit by digit.
+    constexpr unsigned DAY = 86400000;
+    unsigned nRest = (parts[3] * 3600 + parts[4] * 60 + parts[5]) * 1000 + 1;
+    for (int i = 0; i < 10; ++i) {
+        nRest *= 10;
+        html += static_cast<wchar_t>(L'0' + nRest / DAY);
+        nRest %= DAY;
+    }
 }
 
+void AppendAscii(std::wstring& html, const char* pszText)
+{
+    while (*pszText)
+        html += static_cast<wchar_t>(*pszText++);
+}
+
+// A character of text between tags: `&`, `<` and `>` as entities.
 void AppendEscaped(std::wstring& html, wchar_t ch)
 {
-    static constexpr std::wstring_view SPECIAL = L"&<>\"'";
-    static constexpr const wchar_t* ENTITIES[] = {L"&amp;", L"&lt;", L"&gt;", L"&quot;", L"&#39;"};
-    const size_t special = SPECIAL.find(ch);
-    if (special == SPECIAL.npos)
-        html += ch;
+    if (ch == L'&')
+        AppendAscii(html, "&amp;");
+    else if (ch == L'<')
+        AppendAscii(html, "&lt;");
+    else if (ch == L'>')
+        AppendAscii(html, "&gt;");
     else
-        html += ENTITIES[special];
+        html += ch;
 }
 
-// A cell: its start, up to its value (sdval) where it has one, then its text.
-void AppendCell(std::wstring& html, const wchar_t* pszStart, const std::wstring& text,
-                const std::wstring* pValue = nullptr)
-{
-    html += pszStart;
-    if (pValue)
-        (html += *pValue) += L"\">";
-    for (wchar_t ch : text)
-        AppendEscaped(html, ch);
-    html += L"</td>";
-}
-
-// LibreOffice reads the number formats of `sdnum` (its language, the
-// format's, the format: English codes), Excel those of its style.
-constexpr wchar_t TEXT_CELL[] = L"<td style='mso-number-format:\"\\@\"' sdnum=\"1033;1033;@\">";
-constexpr wchar_t SIZE_CELL[] = L"<td style=\"mso-number-format:0\" sdnum=\"1033;1033;0\" sdval=\"";
-constexpr wchar_t TIME_CELL[] = L"<td style='mso-number-format:\"yyyy\\/mm\\/dd hh:mm:ss\"' "
-                                L"sdnum=\"1033;1033;YYYY/MM/DD HH:MM:SS\" sdval=\"";
-constexpr wchar_t NO_CELL[] = L"<td></td>";
+// The starts of a text cell, a size and a time, whose value (sdval) follows.
+// LibreOffice reads the number format of `sdnum` (its language, the
+// format's, the format: English codes), and takes a cell's digits for a
+// number as they are; Excel reads the formats of the style.
+constexpr const char* CELL_STARTS[] = {
+    "<td style='mso-number-format:\"\\@\"' sdnum=\"1033;0;@\">",
+    "<td style=\"mso-number-format:0\">",
+    "<td style='mso-number-format:\"yyyy\\/mm\\/dd hh:mm:ss\"' "
+    "sdnum=\"1033;0;YYYY/MM/DD HH:MM:SS\" sdval=\"",
+};
 
 } // namespace
 
 std::wstring TableRow(std::wstring_view line, const CFileDetails& details, const CTableWords& words)
 {
-    const CTableCells cells = Cells(line, details, words);
-    std::wstring text = cells.strPath;
-    for (const std::wstring* pCell :
-         {&cells.strName, &cells.strKind, &cells.strSize, &cells.strTime})
-        (text += L'\t') += *pCell;
+    std::wstring text(line);
+    for (wchar_t& ch : text)
+        if (ch == L'\t' || ch == L'\r' || ch == L'\n')
+            ch = L' ';
+    // The name and its extension are taken from the path they end.
+    const std::wstring_view name = LastName(text);
+    const size_t nName = name.data() - text.data();
+    const size_t nStem = nName + NameWithoutExtension(name, false).size();
+    const size_t nEnd = nName + name.size();
+    (text += L'\t').append(text, nName, nEnd - nName) += L'\t';
+    if (details.nKind == CFileDetails::FOLDER) {
+        text += words.strFolder;
+    } else if (details.nKind == CFileDetails::FILE) {
+        text.append(text, nStem, nEnd - nStem) += L'\t';
+        AppendNumber(text, details.nSize);
+    }
+    if (details.nKind != CFileDetails::FILE)
+        text += L'\t';
+    text += L'\t';
+    if (details.nKind != CFileDetails::UNREAD && details.nYear != 0) {
+        static constexpr std::uint16_t CFileDetails::*PARTS[] = {
+            &CFileDetails::nYear, &CFileDetails::nMonth,  &CFileDetails::nDay,
+            &CFileDetails::nHour, &CFileDetails::nMinute, &CFileDetails::nSecond};
+        for (int i = 0; i < 6; ++i) {
+            AppendNumber(text, details.*PARTS[i], i == 0 ? 4 : 2);
+            if (i < 5)
+                text += static_cast<wchar_t>("// ::"[i]);
+        }
+    }
     return text;
 }
 
-std::wstring HtmlTableRow(std::wstring_view line, const CFileDetails& details,
-                          const CTableWords& words)
+std::wstring TableHtml(std::wstring_view text)
 {
-    const CTableCells cells = Cells(line, details, words);
-    std::wstring html = L"<tr>";
-    for (const std::wstring* pCell : {&cells.strPath, &cells.strName, &cells.strKind})
-        AppendCell(html, TEXT_CELL, *pCell);
-    if (cells.strSize.empty())
-        html += NO_CELL;
-    else
-        AppendCell(html, SIZE_CELL, cells.strSize, &cells.strSize);
-    if (cells.strTime.empty()) {
-        html += NO_CELL;
-    } else {
-        const std::wstring serial = SerialTime(details);
-        AppendCell(html, TIME_CELL, cells.strTime, &serial);
+    std::wstring html;
+    AppendAscii(html, "<table>");
+    const wchar_t* pText = text.data();
+    const wchar_t* const pEnd = pText + text.size();
+    for (bool bHeader = true;; bHeader = false) {
+        AppendAscii(html, "\r\n<tr>");
+        for (int i = 0;; ++i) {
+            const wchar_t* const pCell = pText;
+            while (pText < pEnd && *pText != L'\t' && *pText != L'\r')
+                ++pText;
+            const std::wstring_view cell(pCell, pText - pCell);
+            if (bHeader || (i >= 3 && cell.empty())) {
+                AppendAscii(html, bHeader ? "<th>" : "<td>");
+            } else {
+                AppendAscii(html, CELL_STARTS[i < 3 ? 0 : i - 2]);
+                if (i == 4) {
+                    AppendSerialTime(html, cell);
+                    AppendAscii(html, "\">");
+                }
+            }
+            for (wchar_t ch : cell)
+                AppendEscaped(html, ch);
+            AppendAscii(html, bHeader ? "</th>" : "</td>");
+            if (pText == pEnd || *pText == L'\r')
+                break;
+            ++pText;
+        }
+        AppendAscii(html, "</tr>");
+        if (pText == pEnd)
+            break;
+        pText += 2;
     }
-    html += L"</tr>";
-    return html;
-}
-
-std::wstring HtmlTableHead(const CTableWords& words)
-{
-    std::wstring html = L"<table>\r\n<tr><th>";
-    for (wchar_t ch : words.strHeader) {
-        if (ch == L'\t')
-            html += L"</th><th>";
-        else
-            AppendEscaped(html, ch);
-    }
-    html += L"</th></tr>\r\n";
+    AppendAscii(html, "\r\n</table>");
     return html;
 }

@@ -9,10 +9,13 @@
 class CFileFacts
 {
 public:
-    virtual ~CFileFacts() = default;
     // exactPath: the item's name as given, however long. One that is gone or
     // cannot be read is UNREAD.
     virtual CFileDetails Details(const std::wstring& exactPath) const = 0;
+
+protected:
+    // Never deleted through this: no virtual destructor to carry.
+    ~CFileFacts() = default;
 };
 
 // The table's words in the user's language, the program's strings: its
@@ -23,24 +26,21 @@ struct CTableWords
     std::wstring strFolder;
 };
 
-// One line of the list (an item as shown) as a row of the table of files:
-// its path, its last name, its kind (a folder's word, or a file's extension
-// with its dot, as the name without extension leaves it off: `.gz` of
-// `a.tar.gz`, none of `.gitignore`), its size in bytes (none for a folder)
-// and its last write, `yyyy/mm/dd hh:mm:ss`. An item UNREAD has its path and
-// name alone, and one whose last write is of year 0 no time. A tab or line
-// break in the line is a space, so that a row stays a row.
-
-// The cells between tabs.
+// One line of the list (an item as shown) as a row of the table of files,
+// its cells between tabs: its path, its last name, its kind (a folder's word,
+// or a file's extension with its dot, as the name without extension leaves
+// it off: `.gz` of `a.tar.gz`, none of `.gitignore`), its size in bytes (none
+// for a folder) and its last write, `yyyy/mm/dd hh:mm:ss`. An item UNREAD has
+// its path and name alone, and one whose last write is of year 0 no time. A
+// tab or line break in the line is a space, so that a row stays a row.
 std::wstring TableRow(std::wstring_view line, const CFileDetails& details,
                       const CTableWords& words);
-// The row in HTML (`<tr>`), for spreadsheets to paste as cells: the text
-// cells as text (Excel's `mso-number-format:"\@"`, LibreOffice's `sdnum`),
-// so that no name is read as a number, a date or a formula; the size a
-// number; the last write a date and time (its text in Excel's format,
-// LibreOffice's `sdval` the serial number of days since 1899-12-30).
-std::wstring HtmlTableRow(std::wstring_view line, const CFileDetails& details,
-                          const CTableWords& words);
-// The HTML table's start and its header row; its end.
-std::wstring HtmlTableHead(const CTableWords& words);
-inline constexpr wchar_t HTML_TABLE_TAIL[] = L"\r\n</table>";
+
+// The same table in HTML, of its text (the header, then the rows, CR LF
+// between them), for spreadsheets to paste as cells: the header's cells as
+// `<th>`; in each row the text cells as text (Excel's
+// `mso-number-format:"\@"`, LibreOffice's `sdnum`), so that no name is read
+// as a number, a date or a formula; the size a number; the last write a date
+// and time (its text in Excel's format; for LibreOffice `sdval`, the serial
+// number of days since 1899-12-30).
+std::wstring TableHtml(std::wstring_view text);
