@@ -14,7 +14,8 @@ CFileDetails CSystemFileFacts::Details(const std::wstring& strExactPath) const
     if (strExactPath.size() >= MAX_PATH && parts.nRest < 4 && strExactPath[2] != L'?') {
         // `\\?\C:\...`, `\\?\UNC\server\...`
         const bool bServer = parts.nKind == CPathParts::UNC;
-        strLong.assign(L"\\\\?\\UNC", bServer ? 7 : 4).append(strExactPath, bServer, std::wstring::npos);
+        strLong.assign(L"\\\\?\\UNC", bServer ? 7 : 4)
+            .append(strExactPath, bServer, std::wstring::npos);
         pszName = strLong.c_str();
     }
     WIN32_FILE_ATTRIBUTE_DATA data;

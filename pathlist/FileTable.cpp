@@ -6,22 +6,27 @@
 
 namespace {
 
-// n in decimal, in at least nWidth digits. A 16-bit part at a time from the
-// top, so that the 32-bit program needs no 64-bit division.
+// n in decimal, in at least nWidth digits: the tens first, then the last
+// digit. A 32-bit program divides a 16-bit part at a time from the top: it
+// has no 64-bit division of its own.
 void AppendNumber(std::wstring& text, std::uint64_t n, unsigned nWidth = 1)
 {
-    wchar_t digits[20];
-    unsigned nCount = 0;
-    do {
+    std::uint64_t nTens;
+    unsigned nDigit;
+    if constexpr (sizeof(void*) < 8) {
         const std::uint32_t nHigh = static_cast<std::uint32_t>(n >> 32);
         std::uint32_t nPart = (nHigh % 10) << 16 | static_cast<std::uint32_t>(n) >> 16;
         const std::uint32_t nMiddle = nPart / 10;
         nPart = (nPart % 10) << 16 | (static_cast<std::uint32_t>(n) & 0xFFFF);
-        n = static_cast<std::uint64_t>(nHigh / 10) << 32 | nMiddle << 16 | nPart / 10;
-        digits[nCount++] = static_cast<wchar_t>(L'0' + nPart % 10);
-    } while (n > 0 || nCount < nWidth);
-    while (nCount > 0)
-        text += digits[--nCount];
+        nTens = static_cast<std::uint64_t>(nHigh / 10) << 32 | nMiddle << 16 | nPart / 10;
+        nDigit = nPart % 10;
+    } else {
+        nTens = n / 10;
+        nDigit = static_cast<unsigned>(n % 10);
+    }
+    if (nTens > 0 || nWidth > 1)
+        AppendNumber(text, nTens, nWidth > 1 ? nWidth - 1 : 1);
+    text += static_cast<wchar_t>(L'0' + nDigit);
 }
 
 // A time of the table, `yyyy/mm/dd hh:mm:ss`, as spreadsheets keep it: the
@@ -96,20 +101,22 @@ std::wstring TableRow(std::wstring_view line, const CFileDetails& details, const
     for (wchar_t& ch : text)
         if (ch == L'\t' || ch == L'\r' || ch == L'\n')
             ch = L' ';
-    // The name and its extension are taken from the path they end.
+    // The name and its extension are taken from the path they end. The
+    // extension is what NameWithoutExtension cuts off: from the last dot,
+    // unless only dots come before it.
     const std::wstring_view name = LastName(text);
     const size_t nName = name.data() - text.data();
-    const size_t nStem = nName + NameWithoutExtension(name, false).size();
-    const size_t nEnd = nName + name.size();
-    (text += L'\t').append(text, nName, nEnd - nName) += L'\t';
-    if (details.nKind == CFileDetails::FOLDER) {
+    const size_t nDot = name.find_last_of(L'.');
+    const size_t nStem =
+        name.find_first_not_of(L'.') < nDot && nDot != name.npos ? nDot : name.size();
+    (text += L'\t').append(text, nName, name.size()) += L'\t';
+    if (details.nKind == CFileDetails::FOLDER)
         text += words.strFolder;
-    } else if (details.nKind == CFileDetails::FILE) {
-        text.append(text, nStem, nEnd - nStem) += L'\t';
+    else if (details.nKind == CFileDetails::FILE)
+        text.append(text, nName + nStem, name.size() - nStem);
+    text += L'\t';
+    if (details.nKind == CFileDetails::FILE)
         AppendNumber(text, details.nSize);
-    }
-    if (details.nKind != CFileDetails::FILE)
-        text += L'\t';
     text += L'\t';
     if (details.nKind != CFileDetails::UNREAD && details.nYear != 0) {
         static constexpr std::uint16_t CFileDetails::*PARTS[] = {
