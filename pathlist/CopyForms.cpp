@@ -201,7 +201,7 @@ CCopyText MakeCopyText(const CCopyForm& form, const CPathList& list,
     // Appended to the empty string: the program needs no std::string
     // assignment for this one use.
     if (form.bTable)
-        html += TableHtml(text.strText);
+        AppendTableHtml(html, text.strText);
     if (form.pHtml || form.bTable)
         text.strHtml += ClipboardHtml(html);
     return text;

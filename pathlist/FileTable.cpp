@@ -131,9 +131,8 @@ std::wstring TableRow(std::wstring_view line, const CFileDetails& details, const
     return text;
 }
 
-std::wstring TableHtml(std::wstring_view text)
+void AppendTableHtml(std::wstring& html, std::wstring_view text)
 {
-    std::wstring html;
     AppendAscii(html, "<table>");
     const wchar_t* pText = text.data();
     const wchar_t* const pEnd = pText + text.size();
@@ -166,5 +165,4 @@ std::wstring TableHtml(std::wstring_view text)
         pText += 2;
     }
     AppendAscii(html, "\r\n</table>");
-    return html;
 }
