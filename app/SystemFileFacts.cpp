@@ -11,10 +11,10 @@ CFileDetails CSystemFileFacts::Details(const std::wstring& strExactPath) const
     const wchar_t* pszName = strExactPath.c_str();
     std::wstring strLong;
     const CPathParts parts = ReadPath(strExactPath);
-    if (strExactPath.size() >= MAX_PATH && parts.nRest < 4 && strExactPath[2] != L'?') {
+    if (strExactPath.size() >= MAX_PATH && strExactPath[2] != L'?') {
         // `\\?\C:\...`, `\\?\UNC\server\...`
         const bool bServer = parts.nKind == CPathParts::UNC;
-        strLong.assign(L"\\\\?\\UNC", bServer ? 7 : 4)
+        strLong.assign(L"\\\\?\\UNC", 4 + 3 * bServer)
             .append(strExactPath, bServer, std::wstring::npos);
         pszName = strLong.c_str();
     }

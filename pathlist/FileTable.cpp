@@ -25,7 +25,7 @@ void AppendNumber(std::wstring& text, std::uint64_t n, unsigned nWidth = 1)
         nDigit = static_cast<unsigned>(n % 10);
     }
     if (nTens > 0 || nWidth > 1)
-        AppendNumber(text, nTens, nWidth > 1 ? nWidth - 1 : 1);
+        AppendNumber(text, nTens, nWidth - (nWidth > 1));
     text += static_cast<wchar_t>(L'0' + nDigit);
 }
 
@@ -86,12 +86,10 @@ void AppendEscaped(std::wstring& html, wchar_t ch)
 // LibreOffice reads the number format of `sdnum` (its language, the
 // format's, the format: English codes), and takes a cell's digits for a
 // number as they are; Excel reads the formats of the style.
-constexpr const char* CELL_STARTS[] = {
-    "<td style='mso-number-format:\"\\@\"' sdnum=\"1033;0;@\">",
-    "<td style=\"mso-number-format:0\">",
-    "<td style='mso-number-format:\"yyyy\\/mm\\/dd hh:mm:ss\"' "
-    "sdnum=\"1033;0;YYYY/MM/DD HH:MM:SS\" sdval=\"",
-};
+constexpr const char* TEXT_CELL = "<td style='mso-number-format:\"\\@\"' sdnum=\"1033;0;@\">";
+constexpr const char* SIZE_CELL = "<td style=\"mso-number-format:0\">";
+constexpr const char* TIME_CELL = "<td style='mso-number-format:\"yyyy\\/mm\\/dd hh:mm:ss\"' "
+                                  "sdnum=\"1033;0;YYYY/MM/DD HH:MM:SS\" sdval=\"";
 
 } // namespace
 
@@ -99,7 +97,7 @@ std::wstring TableRow(std::wstring_view line, const CFileDetails& details, const
 {
     std::wstring text(line);
     for (wchar_t& ch : text)
-        if (ch == L'\t' || ch == L'\r' || ch == L'\n')
+        if (ch < L' ')
             ch = L' ';
     // The name and its extension are taken from the path they end. The
     // extension is what NameWithoutExtension cuts off: from the last dot,
@@ -146,7 +144,7 @@ void AppendTableHtml(std::wstring& html, std::wstring_view text)
             if (bHeader || (i >= 3 && cell.empty())) {
                 AppendAscii(html, bHeader ? "<th>" : "<td>");
             } else {
-                AppendAscii(html, CELL_STARTS[i < 3 ? 0 : i - 2]);
+                AppendAscii(html, i == 3 ? SIZE_CELL : i == 4 ? TIME_CELL : TEXT_CELL);
                 if (i == 4) {
                     AppendSerialTime(html, cell);
                     AppendAscii(html, "\">");

@@ -32,7 +32,8 @@ struct CTableWords
 // it off: `.gz` of `a.tar.gz`, none of `.gitignore`), its size in bytes (none
 // for a folder) and its last write, `yyyy/mm/dd hh:mm:ss`. An item UNREAD has
 // its path and name alone, and one whose last write is of year 0 no time. A
-// tab or line break in the line is a space, so that a row stays a row.
+// tab, a line break or any other control character in the line is a space,
+// so that a row stays a row.
 std::wstring TableRow(std::wstring_view line, const CFileDetails& details,
                       const CTableWords& words);
 

@@ -124,16 +124,17 @@ TEST(FileTableTest, EachItemIsARowOfItsDetailsAsTextAndAsCells)
          {},
          L"D:\\@x.00\t@x.00\t\t\t",
          TextCells({"D:\\@x.00", "@x.00", ""}) + "<td></td><td></td>"},
-        // Escaped in HTML; a tab or line break a space in both.
+        // Escaped in HTML.
         {L"C:\\d\\[1] a&b<c>\"d'.txt", File(5, 2026, 12, 9, 0, 0, 1),
          L"C:\\d\\[1] a&b<c>\"d'.txt\t[1] a&b<c>\"d'.txt\t.txt\t5\t2026/12/09 00:00:01",
          TextCells(
              {"C:\\d\\[1] a&amp;b&lt;c&gt;\"d'.txt", "[1] a&amp;b&lt;c&gt;\"d'.txt", ".txt"}) +
              SIZE + "5</td>" + TIME + "46365.0000115856\">2026/12/09 00:00:01</td>"},
-        {L"C:\\t\tab\\l\r\ni.n\te",
+        // A tab, a line break or another control character is a space.
+        {L"C:\\t\tab\\l\r\ni.n\te\x1F",
          {},
-         L"C:\\t ab\\l  i.n e\tl  i.n e\t\t\t",
-         TextCells({"C:\\t ab\\l  i.n e", "l  i.n e", ""}) + "<td></td><td></td>"},
+         L"C:\\t ab\\l  i.n e \tl  i.n e \t\t\t",
+         TextCells({"C:\\t ab\\l  i.n e ", "l  i.n e ", ""}) + "<td></td><td></td>"},
     };
     const CCp932CodePage codePage;
     const CTestUnicodeCase unicodeCase;
