@@ -160,6 +160,7 @@ void AppendTableHtml(std::wstring& html, std::wstring_view text)
         AppendAscii(html, "</tr>");
         if (pText == pEnd)
             break;
+        // A CR is always the first of CR LF: no cell holds one.
         pText += 2;
     }
     AppendAscii(html, "\r\n</table>");

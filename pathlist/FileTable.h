@@ -37,9 +37,9 @@ struct CTableWords
 std::wstring TableRow(std::wstring_view line, const CFileDetails& details,
                       const CTableWords& words);
 
-// The same table in HTML, appended to html, of its text (the header, then the rows, CR LF
-// between them), for spreadsheets to paste as cells: the header's cells as
-// `<th>`; in each row the text cells as text (Excel's
+// The same table in HTML, appended to html, of its text (the header, then
+// the rows, CR LF between them), for spreadsheets to paste as cells: the
+// header's cells as `<th>`; in each row the text cells as text (Excel's
 // `mso-number-format:"\@"`, LibreOffice's `sdnum`), so that no name is read
 // as a number, a date or a formula; the size a number; the last write a date
 // and time (its text in Excel's format; for LibreOffice `sdval`, the serial
