@@ -2,6 +2,7 @@
 
 #include "afx/AnsiText.h"
 #include "afx/Clipboard.h"
+#include "afx/LoadString.h"
 #include "afx/PaintDC.h"
 #include "afx/ResourceHandle.h"
 #include "afx/WinApp.h"
@@ -10,6 +11,7 @@
 #include "app/DropIntake.h"
 #include "app/IdListIntake.h"
 #include "app/InfoDlg.h"
+#include "app/SystemFileFacts.h"
 #include "res/resource.h"
 
 #include <utility>
@@ -292,8 +294,10 @@ void CPathListDlg::OnCopy(UINT nID)
     // An empty box copies nothing and leaves the clipboard as it was.
     if (m_paths.IsEmpty())
         return;
-    const CCopyText text =
-        MakeCopyText(command.form, m_paths, m_serverNames, m_nameOrder, AfxToAnsi);
+    // The table's words, loaded once a copy.
+    const CTableWords words = {AfxLoadString(IDS_TABLE_HEADER), AfxLoadString(IDS_FOLDER_KIND)};
+    const CCopyText text = MakeCopyText(command.form, m_paths, m_serverNames, m_nameOrder,
+                                        CSystemFileFacts(), words, AfxToAnsi);
     ReportCopy(AfxSetClipboardText(m_hWnd, text.strText, text.strAnsi, text.strHtml));
 }
 

@@ -162,8 +162,19 @@ std::wstring RelativeLine(const CCopyItem& item, const CCopyContext& context)
     return RelativePath(item.shown, context.nCommonFolderNames);
 }
 
+// Of what a walk told of the item, or else of what the file system tells
+// now, asked by its name as given.
+std::wstring TableLine(const CCopyItem& item, const CCopyContext& context)
+{
+    return TableRow(item.shown,
+                    item.pDetails ? *item.pDetails
+                                  : context.fileFacts.Details(std::wstring(item.given)),
+                    context.tableWords);
+}
+
 CCopyText MakeCopyText(const CCopyForm& form, const CPathList& list,
                        const CServerNames& serverNames, const CNameOrderRules& nameRules,
+                       const CFileFacts& fileFacts, const CTableWords& tableWords,
                        AnsiConversion toAnsi)
 {
     // Read from the names as given: the case and separators shown change no
@@ -171,10 +182,16 @@ CCopyText MakeCopyText(const CCopyForm& form, const CPathList& list,
     std::vector<std::wstring_view> given(list.GetCount());
     for (size_t i = 0; i < given.size(); ++i)
         given[i] = list.GetItem(i).strExact;
-    const CCopyContext context = {list, serverNames, nameRules,
-                                  CommonFolderNames(given, nameRules)};
+    const size_t nCommonFolderNames = CommonFolderNames(given, nameRules);
+    const CCopyContext context = {list,      serverNames, nameRules,
+                                  fileFacts, tableWords,  nCommonFolderNames};
     CCopyText text;
     std::wstring html;
+    // A table's header is a line of its own.
+    if (form.bTable) {
+        (text.strText += tableWords.strHeader) += form.pszBetween;
+        text.strAnsi += toAnsi(text.strText);
+    }
     // On one line, for a command, an item with no name is no argument.
     const bool bOneLine = std::wstring_view(form.pszBetween) != LINES;
     for (size_t i = 0, nLines = 0; i < list.GetCount(); ++i) {
@@ -195,7 +212,9 @@ CCopyText MakeCopyText(const CCopyForm& form, const CPathList& list,
     }
     // Appended to the empty string: the program needs no std::string
     // assignment for this one use.
-    if (form.pHtml)
+    if (form.bTable)
+        AppendTableHtml(html, text.strText);
+    if (form.pHtml || form.bTable)
         text.strHtml += ClipboardHtml(html);
     return text;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pathlist/FileTable.h"
 #include "pathlist/NameOrder.h"
 #include "pathlist/PathList.h"
 
@@ -24,16 +25,21 @@ struct CCopyItem
 {
     std::wstring_view shown;
     std::wstring_view given;
+    // What a walk's listing told of the item; NULL: ask the file system.
+    const CFileDetails* pDetails = nullptr;
 };
 
 // What a form may ask beside its item: the whole list (the shown form of any
-// text), the platform's server forms and rules for names, and how many names
-// the folder every item is in has (see pathlist/RelativePaths).
+// text), the platform's server forms, rules for names and details of files,
+// the table's words, and how many names the folder every item is in has (see
+// pathlist/RelativePaths).
 struct CCopyContext
 {
     const CPathList& list;
     const CServerNames& serverNames;
     const CNameOrderRules& nameRules;
+    const CFileFacts& fileFacts;
+    const CTableWords& tableWords;
     size_t nCommonFolderNames;
 };
 
@@ -50,11 +56,14 @@ struct CHtmlForm
 
 // A copy form: the line of each item, what goes between lines (LINES, or a
 // separator that puts the list on one line), and its HTML, if it has any.
+// A table has a line before the first item's, its header, and its HTML is
+// made of its whole text (see pathlist/FileTable).
 struct CCopyForm
 {
     CopyLine pfnLine;
     const wchar_t* pszBetween;
     const CHtmlForm* pHtml = nullptr;
+    bool bTable = false;
 };
 
 inline constexpr wchar_t LINES[] = L"\r\n";
@@ -65,7 +74,8 @@ inline constexpr wchar_t LINES[] = L"\r\n";
 // it, a string literal of it, its path under Git Bash (MSYS2) and under
 // Cygwin; its last name without the extension, quoted only where cmd.exe
 // needs it, quoted for PowerShell, for bash under WSL and under Git Bash; its
-// path from the folder every item is in; a link to it in Markdown and in HTML.
+// path from the folder every item is in; a link to it in Markdown and in HTML;
+// its row of the table of files.
 std::wstring ShownLine(const CCopyItem& item, const CCopyContext& context);
 std::wstring QuotedLine(const CCopyItem& item, const CCopyContext& context);
 std::wstring ArgumentLine(const CCopyItem& item, const CCopyContext& context);
@@ -85,6 +95,7 @@ std::wstring GitBashArgumentLine(const CCopyItem& item, const CCopyContext& cont
 std::wstring RelativeLine(const CCopyItem& item, const CCopyContext& context);
 std::wstring MarkdownLine(const CCopyItem& item, const CCopyContext& context);
 std::wstring HtmlLine(const CCopyItem& item, const CCopyContext& context);
+std::wstring TableLine(const CCopyItem& item, const CCopyContext& context);
 
 // The forms of the copy commands.
 inline constexpr CCopyForm SHOWN_FORM = {&ShownLine, LINES};
@@ -110,6 +121,9 @@ inline constexpr CCopyForm RELATIVE_FORM = {&RelativeLine, LINES};
 // One link a line, as a mail program shows it.
 inline constexpr CHtmlForm HTML_LINKS = {&HtmlLine, L"<br>\r\n"};
 inline constexpr CCopyForm LINK_FORM = {&MarkdownLine, LINES, &HTML_LINKS};
+// A row a line under the header, its cells between tabs; beside it the same
+// table in HTML, its cells typed for spreadsheets.
+inline constexpr CCopyForm TABLE_FORM = {&TableLine, LINES, nullptr, true};
 
 // A copy's text, as Unicode and in the ANSI code page, and the clipboard's
 // "HTML Format" (CF_HTML, UTF-8) where the form has any.
@@ -131,4 +145,5 @@ using AnsiConversion = std::string (*)(std::wstring_view text);
 // is its Unicode text converted.
 CCopyText MakeCopyText(const CCopyForm& form, const CPathList& list,
                        const CServerNames& serverNames, const CNameOrderRules& nameRules,
+                       const CFileFacts& fileFacts, const CTableWords& tableWords,
                        AnsiConversion toAnsi);

@@ -38,6 +38,7 @@ std::vector<CMenuItemSeen> MenuItems(bool bEmpty, bool bPasteGrayed, bool bUndoG
             {L"UNCパスでコピー(&U)", bEmpty},
             {L"WSLパスでコピー(&W)", bEmpty},
             {L"URLでコピー(&L)", bEmpty},
+            {L"一覧表でコピー(&T)", bEmpty},
             {L"その他の形式でコピー(&O)",
              bEmpty,
              false,
@@ -282,6 +283,61 @@ TEST_F(PathsMenuTest, CommandLineFormsSplitBackIntoThePathsShown)
         }
         EXPECT_EQ(at, strLines.size() + 2) << "a line for each path";
     }});
+}
+
+// The last write of a file as the table shows it, as the test reads it.
+std::wstring LastWrite(const std::wstring& strPath)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    SYSTEMTIME utc, local;
+    EXPECT_TRUE(::GetFileAttributesExW(strPath.c_str(), GetFileExInfoStandard, &data) &&
+                ::FileTimeToSystemTime(&data.ftLastWriteTime, &utc) &&
+                ::SystemTimeToTzSpecificLocalTime(NULL, &utc, &local));
+    wchar_t szTime[32];
+    ::wsprintfW(szTime, L"%04u/%02u/%02u %02u:%02u:%02u", local.wYear, local.wMonth, local.wDay,
+                local.wHour, local.wMinute, local.wSecond);
+    return szTime;
+}
+
+// The table, from the menu by its key after the question: a file, a folder
+// (one past 259 characters too) and a file that is gone, as the file system
+// tells the test; its HTML beside.
+TEST_F(PathsMenuTest, TableCopiesEachItemsDetailsAsTheFileSystemTellsThem)
+{
+    const std::wstring strFolder = L"C:\\vexlo table", strSub = strFolder + L"\\sub.d";
+    const std::wstring strFile = strFolder + L"\\表 a.tar.gz", strGone = strFolder + L"\\gone";
+    const std::wstring strLong = strSub + L"\\" + std::wstring(250, L'x');
+    ::CreateDirectoryW(strFolder.c_str(), NULL);
+    ::CreateDirectoryW(strSub.c_str(), NULL);
+    ::CreateDirectoryW((L"\\\\?\\" + strLong).c_str(), NULL);
+    const HANDLE hFile =
+        ::CreateFileW(strFile.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+    DWORD nWritten = 0;
+    ASSERT_TRUE(::WriteFile(hFile, "12345", 5, &nWritten, NULL));
+    ::CloseHandle(hFile);
+    const std::wstring strTable =
+        L"パス\t名前\t種類\tサイズ\t更新日時\r\n" + strFile + L"\t表 a.tar.gz\t.gz\t5\t" +
+        LastWrite(strFile) + L"\r\n" + strSub + L"\tsub.d\tフォルダ\t\t" + LastWrite(strSub) +
+        L"\r\n" + strLong + L"\t" + std::wstring(250, L'x') + L"\tフォルダ\t\t" +
+        LastWrite(L"\\\\?\\" + strLong) + L"\r\n" + strGone + L"\tgone\t\t\t";
+    Run({[&](HWND hDlg) {
+             Drop(hDlg, WidePaths{strFile, strSub, strLong, strGone});
+             CMenuWatcher menu(L"t");
+             const HWND hBox = ::GetDlgItem(hDlg, IDC_PATHS);
+             ::SendMessageW(hBox, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hBox), -1);
+         },
+         [&](HWND) {
+             ASSERT_EQ(m_boxes.Seen().size(), 1u) << "the copy question";
+             EXPECT_EQ(ReadClipboardUnicodeText(), strTable);
+             EXPECT_EQ(ReadClipboardText(), Ansi(strTable));
+             const std::string html = HtmlFragment(ReadClipboardHtml().value_or(""));
+             EXPECT_EQ(html.rfind("<table>", 0), 0u);
+             EXPECT_NE(html.find(R"(<td style="mso-number-format:0">5</td>)"), html.npos) << html;
+         }});
+    ::DeleteFileW(strFile.c_str());
+    ::RemoveDirectoryW((L"\\\\?\\" + strLong).c_str());
+    ::RemoveDirectoryW(strSub.c_str());
+    ::RemoveDirectoryW(strFolder.c_str());
 }
 
 // Ctrl+Shift+C, whichever control has the focus, copies the quoted form

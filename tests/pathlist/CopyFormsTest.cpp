@@ -25,6 +25,13 @@ public:
     mutable std::vector<std::wstring> m_asked;
 };
 
+// Files the forms here never ask of.
+class CNoFileFacts : public CFileFacts
+{
+public:
+    CFileDetails Details(const std::wstring&) const override { return {}; }
+};
+
 // A conversion that tells itself apart: ASCII as it is, anything else "?".
 std::string ToAscii(std::wstring_view text)
 {
@@ -63,7 +70,8 @@ CCopyText CopyBoth(const CCopyForm& form, const CFormCase& row, CFakeServerNames
         list.ToggleSlashes();
     while (list.GetCaseMode() != row.nCase)
         list.CycleCase();
-    return MakeCopyText(form, list, serverNames, CTestNameRules(), ToAscii);
+    return MakeCopyText(form, list, serverNames, CTestNameRules(), CNoFileFacts(), CTableWords(),
+                        ToAscii);
 }
 
 std::wstring Copy(const CCopyForm& form, const CFormCase& row, CFakeServerNames& serverNames)
