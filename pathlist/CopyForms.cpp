@@ -1,6 +1,7 @@
 #include "pathlist/CopyForms.h"
 
 #include "pathlist/FileLinks.h"
+#include "pathlist/FolderWalk.h"
 #include "pathlist/PathForms.h"
 #include "pathlist/PathParts.h"
 #include "pathlist/RelativePaths.h"
@@ -157,29 +158,61 @@ std::wstring RelativeLine(const CCopyItem& item, const CCopyContext& context)
 
 CCopyText MakeCopyText(const CCopyForm& form, const CPathList& list,
                        const CServerNames& serverNames, const CNameOrderRules& nameRules,
-                       AnsiConversion toAnsi)
+                       AnsiConversion toAnsi, const CFolderExpansion* pExpansion)
 {
+    // The items in the order shown, a walked folder's files in its place:
+    // each by its name as given, and the list's item it is, if any.
+    struct CSource
+    {
+        std::wstring_view given;
+        const CFileDetails* pDetails;
+        size_t nItem;
+    };
+    constexpr size_t WALKED = size_t(-1);
+    std::vector<CSource> sources;
+    sources.reserve(list.GetCount());
+    for (size_t i = 0; i < list.GetCount(); ++i) {
+        if (pExpansion && pExpansion->IsWalked(i)) {
+            const auto [first, last] = pExpansion->GetFilesOf(i);
+            for (size_t j = first; j < last; ++j)
+                sources.push_back({pExpansion->GetPath(j), &pExpansion->GetDetails(j), WALKED});
+        } else {
+            sources.push_back({list.GetItem(i).strExact, nullptr, i});
+        }
+    }
     // Read from the names as given: the case and separators shown change no
     // name, nor where it ends.
-    std::vector<std::wstring_view> given(list.GetCount());
+    std::vector<std::wstring_view> given(sources.size());
     for (size_t i = 0; i < given.size(); ++i)
-        given[i] = list.GetItem(i).strExact;
+        given[i] = sources[i].given;
     const CCopyContext context = {list, serverNames, nameRules,
                                   CommonFolderNames(given, nameRules)};
     CCopyText text;
     std::wstring html;
-    for (size_t i = 0; i < list.GetCount(); ++i) {
+    for (size_t i = 0; i < sources.size(); ++i) {
         if (i > 0) {
             text.strText += form.pszBetween;
             text.strAnsi += toAnsi(form.pszBetween);
         }
-        const std::wstring shown = list.GetShownName(i);
-        const CCopyItem item = {shown, given[i]};
+        const CSource& source = sources[i];
+        const std::wstring shown = source.nItem != WALKED
+                                       ? list.GetShownName(source.nItem)
+                                       : list.ToShownForm(std::wstring(source.given));
+        const CCopyItem item = {shown, source.given, source.pDetails};
         const std::wstring line = form.pfnLine(item, context);
         text.strText += line;
-        text.strAnsi += line == shown ? list.GetShownAnsiName(i) : toAnsi(line);
+        text.strAnsi += line == shown && source.nItem != WALKED
+                            ? list.GetShownAnsiName(source.nItem)
+                            : toAnsi(line);
         if (form.pHtml)
             (html += i > 0 ? form.pHtml->pszBetween : L"") += form.pHtml->pfnLine(item, context);
+        // Walked files are many: the text stops well before memory would.
+        if (pExpansion &&
+            std::max(text.strText.size(), html.size()) > CFolderExpansion::MAX_CHARS) {
+            CCopyText none;
+            none.bTooLong = true;
+            return none;
+        }
     }
     // Appended to the empty string: the program needs no std::string
     // assignment for this one use.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pathlist/FileDetails.h"
 #include "pathlist/NameOrder.h"
 #include "pathlist/PathList.h"
 
@@ -24,6 +25,8 @@ struct CCopyItem
 {
     std::wstring_view shown;
     std::wstring_view given;
+    const CFileDetails* pDetails =
+        nullptr; // What a walk's listing told of the item; NULL: ask the file system.
 };
 
 // What a form may ask beside its item: the whole list (the shown form of any
@@ -116,7 +119,11 @@ struct CCopyText
     std::wstring strText;
     std::string strAnsi;
     std::string strHtml;
+    // The text would have passed CFolderExpansion::MAX_CHARS: nothing made.
+    bool bTooLong = false;
 };
+
+class CFolderExpansion;
 
 // Unicode text in the ANSI code page, as the platform converts it.
 using AnsiConversion = std::string (*)(std::wstring_view text);
@@ -125,6 +132,8 @@ using AnsiConversion = std::string (*)(std::wstring_view text);
 // last. One rule makes the ANSI text of every form: a line that is its item as
 // shown is that item's ANSI name as shown (the bytes the shell gave, under the
 // code page's case rules); any other line is its Unicode text converted.
+// With `pExpansion`, each walked folder's files take its place, each shown as
+// the list shows any text, and a text past its limit is not made.
 CCopyText MakeCopyText(const CCopyForm& form, const CPathList& list,
                        const CServerNames& serverNames, const CNameOrderRules& nameRules,
-                       AnsiConversion toAnsi);
+                       AnsiConversion toAnsi, const CFolderExpansion* pExpansion = nullptr);
