@@ -10,6 +10,8 @@
 #include "app/DropIntake.h"
 #include "app/IdListIntake.h"
 #include "app/InfoDlg.h"
+#include "app/SystemFolderLister.h"
+#include "app/WalkProgressDlg.h"
 #include "res/resource.h"
 
 #include <utility>
@@ -40,6 +42,7 @@ BEGIN_MESSAGE_MAP(CPathListDlg, CDialog)
     ON_COPY_COMMANDS()
     ON_COMMAND(ID_EDIT_SELECT_ALL, OnSelectAll)
     ON_COMMAND(ID_SORT_BY_NAME, OnSortByName)
+    ON_COMMAND(ID_EXPAND_FOLDERS, OnExpandFolders)
     ON_MESSAGE(WM_TAKE_ARGUMENTS, OnTakeArguments)
     ON_MESSAGE(WM_REPORT_TOO_MANY, OnReportTooMany)
 END_MESSAGE_MAP()
@@ -252,6 +255,8 @@ void CPathListDlg::OnContextMenu(CWnd* pWnd, POINT point)
     ::EnableMenuItem(hPopup, ID_SORT_BY_NAME, MF_BYCOMMAND | nCopyState);
     ::CheckMenuItem(hPopup, ID_SORT_BY_NAME,
                     MF_BYCOMMAND | (m_paths.IsInNameOrder() ? MF_CHECKED : MF_UNCHECKED));
+    ::CheckMenuItem(hPopup, ID_EXPAND_FOLDERS,
+                    MF_BYCOMMAND | (m_bExpandFolders ? MF_CHECKED : MF_UNCHECKED));
 
     const bool bFiles = ::IsClipboardFormatAvailable(CF_HDROP) ||
                         ::IsClipboardFormatAvailable(AfxGetShellIdListFormat());
@@ -277,9 +282,21 @@ void CPathListDlg::OnCopy(UINT nID)
     // An empty box copies nothing and leaves the clipboard as it was.
     if (m_paths.IsEmpty())
         return;
-    const CCopyText text =
-        MakeCopyText(command.form, m_paths, m_serverNames, m_nameOrder, AfxToAnsi);
-    ReportCopy(AfxSetClipboardText(m_hWnd, text.strText, text.strAnsi, text.strHtml));
+    // Copy All copies what the box shows, whatever the menu's setting.
+    CFolderExpansion expansion;
+    const bool bWalked = m_bExpandFolders && nID != IDC_COPYALL;
+    if (bWalked && !WalkFolders(expansion))
+        return;
+    const CCopyText text = MakeCopyText(command.form, m_paths, m_serverNames, m_nameOrder,
+                                        AfxToAnsi, bWalked ? &expansion : nullptr);
+    if (text.bTooLong)
+        return CWalkProgressDlg::Report(m_pathsBox.m_hWnd, IDS_WALK_TOO_LARGE, 0, 0);
+    const ClipboardWrite nWritten =
+        AfxSetClipboardText(m_hWnd, text.strText, text.strAnsi, text.strHtml);
+    ReportCopy(nWritten);
+    if (bWalked && nWritten == CLIPBOARD_WRITTEN)
+        CWalkProgressDlg::Report(m_pathsBox.m_hWnd, IDS_WALK_COPIED, m_nWalkedLines,
+                                 expansion.GetUnreadCount());
 }
 
 void CPathListDlg::OnSelectAll()
@@ -296,6 +313,34 @@ void CPathListDlg::OnSortByName()
     else
         m_paths.SortByName(m_nameOrder);
     ShowPaths();
+}
+
+void CPathListDlg::OnExpandFolders()
+{
+    m_bExpandFolders = !m_bExpandFolders;
+}
+
+bool CPathListDlg::WalkFolders(CFolderExpansion& expansion)
+{
+    CSystemFolderLister lister;
+    CFolderExpansion::Result nResult;
+    {
+        CWalkProgressDlg progress(m_hWnd);
+        nResult = expansion.Expand(m_paths, m_nameOrder, lister, CSystemFolderLister::ShellRules(),
+                                   progress);
+    }
+    // Every line the copy takes: the walked files and the list's own.
+    m_nWalkedLines = expansion.GetFileCount();
+    for (size_t i = 0; i < m_paths.GetCount(); ++i)
+        m_nWalkedLines += !expansion.IsWalked(i);
+    if (nResult == CFolderExpansion::WALKED && m_nWalkedLines)
+        return true;
+    if (nResult != CFolderExpansion::CANCELLED)
+        CWalkProgressDlg::Report(m_pathsBox.m_hWnd,
+                                 nResult == CFolderExpansion::TOO_LARGE ? IDS_WALK_TOO_LARGE
+                                                                        : IDS_WALK_NO_FILES,
+                                 0, expansion.GetUnreadCount());
+    return false;
 }
 
 void CPathListDlg::ReportCopy(ClipboardWrite result)

@@ -160,58 +160,50 @@ CCopyText MakeCopyText(const CCopyForm& form, const CPathList& list,
                        const CServerNames& serverNames, const CNameOrderRules& nameRules,
                        AnsiConversion toAnsi, const CFolderExpansion* pExpansion)
 {
-    // The items in the order shown, a walked folder's files in its place:
-    // each by its name as given, and the list's item it is, if any.
-    struct CSource
-    {
-        std::wstring_view given;
-        const CFileDetails* pDetails;
-        size_t nItem;
+    // The lines of item i: the walk's files [first, last) in place of a walked
+    // folder; else the item itself, as the one line [0, 1).
+    const auto linesOf = [&](size_t i) {
+        return pExpansion && pExpansion->IsWalked(i) ? pExpansion->GetFilesOf(i)
+                                                     : std::pair<size_t, size_t>(0, 1);
     };
-    constexpr size_t WALKED = size_t(-1);
-    std::vector<CSource> sources;
-    sources.reserve(list.GetCount());
-    for (size_t i = 0; i < list.GetCount(); ++i) {
-        if (pExpansion && pExpansion->IsWalked(i)) {
-            const auto [first, last] = pExpansion->GetFilesOf(i);
-            for (size_t j = first; j < last; ++j)
-                sources.push_back({pExpansion->GetPath(j), &pExpansion->GetDetails(j), WALKED});
-        } else {
-            sources.push_back({list.GetItem(i).strExact, nullptr, i});
-        }
-    }
+    size_t nLines = 0;
+    for (size_t i = 0; i < list.GetCount(); ++i)
+        nLines += linesOf(i).second - linesOf(i).first;
     // Read from the names as given: the case and separators shown change no
     // name, nor where it ends.
-    std::vector<std::wstring_view> given(sources.size());
-    for (size_t i = 0; i < given.size(); ++i)
-        given[i] = sources[i].given;
+    std::vector<std::wstring_view> given(nLines);
+    for (size_t i = 0, k = 0; i < list.GetCount(); ++i)
+        for (auto [j, last] = linesOf(i); j < last; ++j)
+            given[k++] = pExpansion && pExpansion->IsWalked(i) ? pExpansion->GetPath(j)
+                                                               : list.GetItem(i).strExact;
     const CCopyContext context = {list, serverNames, nameRules,
                                   CommonFolderNames(given, nameRules)};
     CCopyText text;
     std::wstring html;
-    for (size_t i = 0; i < sources.size(); ++i) {
-        if (i > 0) {
-            text.strText += form.pszBetween;
-            text.strAnsi += toAnsi(form.pszBetween);
-        }
-        const CSource& source = sources[i];
-        const std::wstring shown = source.nItem != WALKED
-                                       ? list.GetShownName(source.nItem)
-                                       : list.ToShownForm(std::wstring(source.given));
-        const CCopyItem item = {shown, source.given, source.pDetails};
-        const std::wstring line = form.pfnLine(item, context);
-        text.strText += line;
-        text.strAnsi += line == shown && source.nItem != WALKED
-                            ? list.GetShownAnsiName(source.nItem)
-                            : toAnsi(line);
-        if (form.pHtml)
-            (html += i > 0 ? form.pHtml->pszBetween : L"") += form.pHtml->pfnLine(item, context);
-        // Walked files are many: the text stops well before memory would.
-        if (pExpansion &&
-            std::max(text.strText.size(), html.size()) > CFolderExpansion::MAX_CHARS) {
-            CCopyText none;
-            none.bTooLong = true;
-            return none;
+    for (size_t i = 0, k = 0; i < list.GetCount(); ++i) {
+        const bool bWalked = pExpansion && pExpansion->IsWalked(i);
+        for (auto [j, last] = linesOf(i); j < last; ++j, ++k) {
+            if (k > 0) {
+                text.strText += form.pszBetween;
+                text.strAnsi += toAnsi(form.pszBetween);
+            }
+            const std::wstring shown =
+                bWalked ? list.ToShownForm(std::wstring(given[k])) : list.GetShownName(i);
+            const CCopyItem item = {shown, given[k],
+                                    bWalked ? &pExpansion->GetDetails(j) : nullptr};
+            const std::wstring line = form.pfnLine(item, context);
+            text.strText += line;
+            text.strAnsi += line == shown && !bWalked ? list.GetShownAnsiName(i) : toAnsi(line);
+            if (form.pHtml)
+                (html += k > 0 ? form.pHtml->pszBetween : L"") +=
+                    form.pHtml->pfnLine(item, context);
+            // Walked files are many: the text stops well before memory would.
+            if (pExpansion &&
+                std::max(text.strText.size(), html.size()) > CFolderExpansion::MAX_CHARS) {
+                CCopyText none;
+                none.bTooLong = true;
+                return none;
+            }
         }
     }
     // Appended to the empty string: the program needs no std::string

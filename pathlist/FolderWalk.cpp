@@ -6,9 +6,6 @@
 
 namespace {
 
-// The most characters a path holds without the long-path prefix.
-constexpr size_t MAX_PLAIN_PATH = 259;
-
 bool IsShown(const CFolderEntry& entry, CWalkRules walk)
 {
     if (!(entry.nFlags & CFolderEntry::HIDDEN))
@@ -16,24 +13,45 @@ bool IsShown(const CFolderEntry& entry, CWalkRules walk)
     return walk.bShowHidden && (!(entry.nFlags & CFolderEntry::SYSTEM) || walk.bShowProtected);
 }
 
-// A folder's entries by name, the shell's order first and the code units
-// where it calls two names equal, so that the order never depends on the
-// order the file system listed them in.
-void SortByName(std::vector<const CFolderEntry*>& entries, const CNameOrderRules& rules)
+// Files before folders, each by name as the shell compares names.
+bool Precedes(const CFolderEntry* a, const CFolderEntry* b, const CNameOrderRules& rules)
 {
-    std::sort(entries.begin(), entries.end(), [&](const CFolderEntry* a, const CFolderEntry* b) {
-        const int order = rules.Compare(a->strName, b->strName);
-        return order ? order < 0 : a->strName < b->strName;
-    });
+    if (a->details.nKind != b->details.nKind)
+        return a->details.nKind == CFileDetails::FILE;
+    return rules.Compare(a->strName, b->strName) < 0;
 }
 
-std::wstring Child(const std::wstring& folder, const std::wstring& name)
+// A merge sort through `buffer`, so stable: names the shell calls equal keep
+// the order the file system listed them in. A folder may hold a hundred
+// thousand files; this is a fraction of the code of std::sort.
+void SortEntries(const CFolderEntry** first, const CFolderEntry** last, const CFolderEntry** buffer,
+                 const CNameOrderRules& rules)
+{
+    if (last - first < 2)
+        return;
+    const CFolderEntry** const middle = first + (last - first) / 2;
+    SortEntries(first, middle, buffer, rules);
+    SortEntries(middle, last, buffer, rules);
+    const CFolderEntry** const end = std::merge(
+        first, middle, middle, last, buffer,
+        [&](const CFolderEntry* a, const CFolderEntry* b) { return Precedes(a, b, rules); });
+    std::copy(buffer, end, first);
+}
+
+// The path of `name` in `folder`, in the long-path form past `nLongAt` characters.
+std::wstring Child(const std::wstring& folder, const std::wstring& name, size_t nLongAt)
 {
     std::wstring path = folder;
     if (!path.empty() && path.back() != L'\\')
         path += L'\\';
-    return path += name;
+    path += name;
+    return path.size() > nLongAt ? LongPathForm(std::move(path)) : path;
 }
+
+// Past these a file's path, and a folder's with "\\*" when listed, need the
+// long-path prefix.
+constexpr size_t LONG_FILE = 259;
+constexpr size_t LONG_FOLDER = LONG_FILE - 2;
 
 } // namespace
 
@@ -54,7 +72,9 @@ CFolderExpansion::Result CFolderExpansion::Expand(const CPathList& list,
                                                   CFolderLister& lister, CWalkRules walk,
                                                   CWalkProgress& progress)
 {
-    *this = CFolderExpansion();
+    m_strPaths.clear();
+    m_found.clear();
+    m_nUnread = m_nChars = 0;
     m_ranges.assign(list.GetCount(), {NOT_WALKED, NOT_WALKED});
     for (size_t i = 0; i < list.GetCount(); ++i) {
         const std::wstring& given = list.GetItem(i).strExact;
@@ -63,7 +83,9 @@ CFolderExpansion::Result CFolderExpansion::Expand(const CPathList& list,
         const size_t first = GetFileCount();
         if (const Result result = Walk(given, rules, lister, walk, progress); result != WALKED) {
             // Nothing of a walk that did not end is kept.
-            *this = CFolderExpansion();
+            m_strPaths.clear();
+            m_found.clear();
+            m_ranges.clear();
             return result;
         }
         m_ranges[i] = {first, GetFileCount()};
@@ -75,18 +97,17 @@ CFolderExpansion::Result CFolderExpansion::Walk(const std::wstring& top,
                                                 const CNameOrderRules& rules, CFolderLister& lister,
                                                 CWalkRules walk, CWalkProgress& progress)
 {
-    m_seen.assign(64, {~std::uint64_t{0}, ~std::uint64_t{0}});
+    m_seen.clear();
     m_nSeen = 0;
     // The folders to read, the next last: a stack, not the call stack, since
     // a path of 32 767 characters can be thousands of folders deep.
-    std::vector<std::wstring> pending = {top};
+    std::vector<std::wstring> pending;
+    pending.emplace_back(top.size() > LONG_FOLDER ? LongPathForm(top) : top);
     std::vector<CFolderEntry> entries;
-    std::vector<const CFolderEntry*> files, folders;
+    std::vector<const CFolderEntry*> shown, buffer;
     while (!pending.empty()) {
-        std::wstring folder = std::move(pending.back());
+        const std::wstring folder = std::move(pending.back());
         pending.pop_back();
-        if (folder.size() + 2 > MAX_PLAIN_PATH) // with "\*" when listed
-            folder = LongPathForm(std::move(folder));
         if (!progress.Continue(GetFileCount(), folder))
             return CANCELLED;
         CFolderId id;
@@ -97,30 +118,31 @@ CFolderExpansion::Result CFolderExpansion::Walk(const std::wstring& top,
             ++m_nUnread;
             continue;
         }
-        files.clear();
-        folders.clear();
+        shown.clear();
         for (const CFolderEntry& entry : entries)
             if (IsShown(entry, walk))
-                (entry.details.nKind == CFileDetails::FOLDER ? folders : files).push_back(&entry);
-        SortByName(files, rules);
-        for (const CFolderEntry* pFile : files) {
-            std::wstring path = Child(folder, pFile->strName);
-            if (path.size() > MAX_PLAIN_PATH)
-                path = LongPathForm(std::move(path));
+                shown.push_back(&entry);
+        buffer.resize(shown.size());
+        SortEntries(shown.data(), shown.data() + shown.size(), buffer.data(), rules);
+        // The files in order; the folders onto the stack, the first last.
+        size_t nFiles = 0;
+        for (const CFolderEntry* pEntry : shown) {
+            if (pEntry->details.nKind == CFileDetails::FOLDER)
+                break;
+            ++nFiles;
+            const std::wstring path = Child(folder, pEntry->strName, LONG_FILE);
             // With its line's end: the text of the paths alone stays within
             // the copy's limit.
             m_nChars += path.size() + 2;
             if (GetFileCount() >= MAX_FILES || m_nChars > MAX_CHARS)
                 return TOO_LARGE;
             m_strPaths += path;
-            m_ends.push_back(m_strPaths.size());
-            m_details.push_back(pFile->details);
+            m_found.push_back({m_strPaths.size(), pEntry->details});
         }
-        SortByName(folders, rules);
-        for (auto it = folders.rbegin(); it != folders.rend(); ++it) {
-            if ((*it)->nFlags & CFolderEntry::LINK)
+        for (size_t i = shown.size(); i-- > nFiles;) {
+            if (shown[i]->nFlags & CFolderEntry::LINK)
                 continue;
-            pending.push_back(Child(folder, (*it)->strName));
+            pending.emplace_back(Child(folder, shown[i]->strName, LONG_FOLDER));
             if ((m_nChars += pending.back().size()) > MAX_CHARS)
                 return TOO_LARGE;
         }
@@ -130,25 +152,28 @@ CFolderExpansion::Result CFolderExpansion::Walk(const std::wstring& top,
 
 bool CFolderExpansion::SeenBefore(const CFolderId& id)
 {
+    // File ID 0 names no folder (NTFS's record 0 is its own table): it marks
+    // an empty slot, and is never kept.
+    if (!id.nFile)
+        return false;
     if (2 * (m_nSeen + 1) > m_seen.size()) {
-        std::vector<CFolderId> old(2 * m_seen.size(), {~std::uint64_t{0}, ~std::uint64_t{0}});
+        std::vector<CFolderId> old(std::max<size_t>(64, 2 * m_seen.size()));
         old.swap(m_seen);
         m_nSeen = 0;
         for (const CFolderId& each : old)
-            if (~each.nVolume || ~each.nFile)
-                SeenBefore(each);
+            SeenBefore(each);
     }
     const size_t mask = m_seen.size() - 1;
-    // The high half of a Fibonacci hash: every bit of the ID stirred in.
-    const std::uint64_t key = (id.nFile ^ id.nVolume << 40) * 0x9E3779B97F4A7C15u;
-    for (size_t slot = size_t(key >> 32) & mask;; slot = (slot + 1) & mask) {
+    // A Fibonacci hash of the ID's bits folded to 32.
+    const auto key = std::uint32_t(id.nFile ^ id.nFile >> 32 ^ id.nVolume) * 0x9E3779B9u;
+    for (size_t slot = (key >> 8) & mask;; slot = (slot + 1) & mask) {
         CFolderId& each = m_seen[slot];
-        if (each.nVolume == id.nVolume && each.nFile == id.nFile)
-            return true;
-        if (!~each.nVolume && !~each.nFile) {
+        if (!each.nFile) {
             each = id;
             ++m_nSeen;
             return false;
         }
+        if (each.nVolume == id.nVolume && each.nFile == id.nFile)
+            return true;
     }
 }

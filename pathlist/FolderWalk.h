@@ -98,14 +98,14 @@ public:
     std::pair<size_t, size_t> GetFilesOf(size_t i) const { return m_ranges[i]; }
 
     // Every file found, and the folders that could not be read.
-    size_t GetFileCount() const { return m_ends.size(); }
+    size_t GetFileCount() const { return m_found.size(); }
     size_t GetUnreadCount() const { return m_nUnread; }
     std::wstring_view GetPath(size_t j) const
     {
-        const size_t start = j ? m_ends[j - 1] : 0;
-        return std::wstring_view(m_strPaths).substr(start, m_ends[j] - start);
+        const size_t start = j ? m_found[j - 1].nEnd : 0;
+        return std::wstring_view(m_strPaths).substr(start, m_found[j].nEnd - start);
     }
-    const CFileDetails& GetDetails(size_t j) const { return m_details[j]; }
+    const CFileDetails& GetDetails(size_t j) const { return m_found[j].details; }
 
 private:
     static constexpr size_t NOT_WALKED = size_t(-1);
@@ -114,10 +114,16 @@ private:
                 CWalkRules walk, CWalkProgress& progress);
     bool SeenBefore(const CFolderId& id);
 
+    // Each file found: where its path ends in m_strPaths, and its details.
+    struct CFound
+    {
+        size_t nEnd;
+        CFileDetails details;
+    };
+
     // The paths of the files found, one after the other.
     std::wstring m_strPaths;
-    std::vector<size_t> m_ends;
-    std::vector<CFileDetails> m_details;
+    std::vector<CFound> m_found;
     std::vector<std::pair<size_t, size_t>> m_ranges;
     size_t m_nUnread = 0;
     size_t m_nChars = 0;

@@ -13,6 +13,7 @@
 #define IDB_CAPTION_144 139
 #define IDB_CAPTION_192 140
 #define IDR_PATHS_MENU 141
+#define IDD_PROGRESS 142
 
 #define IDS_INFO_TEXT 102
 #define IDS_INFO_HIDDEN 103
@@ -21,6 +22,12 @@
 #define IDS_CLIPBOARD_BUSY 106
 #define IDS_COPY_FAILED 107
 #define IDS_COUNT_NAME 108
+#define IDS_WALK_TITLE 110
+#define IDS_WALK_COPIED 111
+#define IDS_WALK_UNREADABLE 112
+#define IDS_WALK_NO_FILES 113
+#define IDS_WALK_TOO_LARGE 114
+#define IDS_WALK_FILES_FOUND 115
 
 // Main dialog
 #define IDC_INFO 16
@@ -52,6 +59,12 @@
 #define ID_COPY_RELATIVE 32786
 #define ID_COPY_LINKS 32787
 #define ID_SORT_BY_NAME 32788
+// The menu's settings, after the copies.
+#define ID_EXPAND_FOLDERS 32801
+
+// The walk's progress window
+#define IDC_PROGRESS_FILES 1020
+#define IDC_PROGRESS_FOLDER 1021
 
 // Info dialog
 #define IDC_INFO_TEXT 1008

@@ -56,7 +56,8 @@ std::vector<CMenuItemSeen> MenuItems(bool bEmpty, bool bPasteGrayed)
             {L"", false},
             {L"すべて選択(&A)", false},
             {L"", false},
-            {L"名前順に並べ替え(&S)", bEmpty}};
+            {L"名前順に並べ替え(&S)", bEmpty},
+            {L"フォルダの中のファイルに展開(&I)", false}};
 }
 
 // A right-click opens the box's menu in place of the edit control's, and
@@ -286,7 +287,10 @@ TEST_F(PathsMenuTest, NameOrderByTheMenuAndBack)
         CMenuWatcher menu(L"s");
         const HWND hBox = ::GetDlgItem(hDlg, IDC_PATHS);
         ::SendMessageW(hBox, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hBox), -1);
-        return !menu.Seen().empty() && menu.Seen().back().bChecked;
+        for (const CMenuItemSeen& item : menu.Seen())
+            if (item.strText == L"名前順に並べ替え(&S)")
+                return item.bChecked;
+        return false;
     };
     Run({[&](HWND hDlg) {
              Drop(hDlg, given);
