@@ -15,11 +15,13 @@ constexpr DWORD PUMP_EVERY_MS = 40;
 // The number in digits, then string nID.
 std::wstring Counted(size_t nNumber, UINT nID)
 {
-    std::wstring strText;
+    wchar_t szDigits[24];
+    wchar_t* pszDigits = szDigits + 23;
+    *pszDigits = 0;
     do
-        strText.insert(strText.begin(), static_cast<wchar_t>(L'0' + nNumber % 10));
+        *--pszDigits = static_cast<wchar_t>(L'0' + nNumber % 10);
     while (nNumber /= 10);
-    return strText += AfxLoadString(nID);
+    return pszDigits + AfxLoadString(nID);
 }
 } // namespace
 

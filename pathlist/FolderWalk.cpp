@@ -104,7 +104,7 @@ CFolderExpansion::Result CFolderExpansion::Walk(const std::wstring& top,
     std::vector<std::wstring> pending;
     pending.emplace_back(top.size() > LONG_FOLDER ? LongPathForm(top) : top);
     std::vector<CFolderEntry> entries;
-    std::vector<const CFolderEntry*> shown, buffer;
+    std::vector<const CFolderEntry*> shown;
     while (!pending.empty()) {
         const std::wstring folder = std::move(pending.back());
         pending.pop_back();
@@ -118,18 +118,19 @@ CFolderExpansion::Result CFolderExpansion::Walk(const std::wstring& top,
             ++m_nUnread;
             continue;
         }
-        shown.clear();
+        // The entries shown, then as many places for the sort.
+        shown.resize(2 * entries.size());
+        size_t nShown = 0;
         for (const CFolderEntry& entry : entries)
             if (IsShown(entry, walk))
-                shown.push_back(&entry);
-        buffer.resize(shown.size());
-        SortEntries(shown.data(), shown.data() + shown.size(), buffer.data(), rules);
+                shown[nShown++] = &entry;
+        SortEntries(shown.data(), shown.data() + nShown, shown.data() + nShown, rules);
         // The files in order; the folders onto the stack, the first last.
         size_t nFiles = 0;
-        for (const CFolderEntry* pEntry : shown) {
+        for (; nFiles < nShown; ++nFiles) {
+            const CFolderEntry* pEntry = shown[nFiles];
             if (pEntry->details.nKind == CFileDetails::FOLDER)
                 break;
-            ++nFiles;
             const std::wstring path = Child(folder, pEntry->strName, LONG_FILE);
             // With its line's end: the text of the paths alone stays within
             // the copy's limit.
@@ -139,7 +140,7 @@ CFolderExpansion::Result CFolderExpansion::Walk(const std::wstring& top,
             m_strPaths += path;
             m_found.push_back({m_strPaths.size(), pEntry->details});
         }
-        for (size_t i = shown.size(); i-- > nFiles;) {
+        for (size_t i = nShown; i-- > nFiles;) {
             if (shown[i]->nFlags & CFolderEntry::LINK)
                 continue;
             pending.emplace_back(Child(folder, shown[i]->strName, LONG_FOLDER));
