@@ -39,6 +39,7 @@ struct CCopyCommand
     V(ID_COPY_UNC, SERVER_FORM, COPY_ASKS | COPY_NEEDS_LIST)                     \
     V(ID_COPY_WSL, WSL_FORM, COPY_ASKS | COPY_NEEDS_LIST)                        \
     V(ID_COPY_URL, URL_FORM, COPY_ASKS | COPY_NEEDS_LIST)                        \
+    V(ID_COPY_TABLE, TABLE_FORM, COPY_ASKS | COPY_NEEDS_LIST)                    \
     V(ID_COPY_PARENT, PARENT_FORM, COPY_ASKS | COPY_NEEDS_LIST)                  \
     V(ID_COPY_ESCAPED, ESCAPED_FORM, COPY_ASKS | COPY_NEEDS_LIST)                \
     V(ID_COPY_GIT_BASH, GIT_BASH_FORM, COPY_ASKS | COPY_NEEDS_LIST)              \

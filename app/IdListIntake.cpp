@@ -2,6 +2,7 @@
 
 #include "app/GlobalBlock.h"
 #include "pathlist/IdListArrayCheck.h"
+#include "pathlist/PathList.h"
 
 namespace {
 // The shell's name of an item in the form sigdnName; false when it has none.
@@ -27,6 +28,17 @@ CIdListIntake::CIdListIntake(HGLOBAL hIdLists)
                                            ? static_cast<const CIDA*>(::GlobalLock(hIdLists))
                                            : nullptr)
 {
+    // Items none of which the shell can name hold no files either. Past the
+    // list's limit no name is asked: the intake is refused for its count.
+    if (m_pIdLists && m_pIdLists->cidl <= CPathList::MAX_DROP_COUNT) {
+        unsigned i = 0;
+        while (i < m_pIdLists->cidl && GetExactName(i).empty())
+            ++i;
+        if (i == m_pIdLists->cidl) {
+            ::GlobalUnlock(hIdLists);
+            m_pIdLists = nullptr;
+        }
+    }
 }
 
 CIdListIntake::~CIdListIntake()

@@ -16,8 +16,9 @@ class CIdListIntake : public CUnicodeIntake
 public:
     // The handle comes from a drop's data object or the clipboard: opened,
     // and its block held locked while this lives, only if it holds item ID
-    // lists the shell reads without leaving it, of one item at least; an
-    // array of none holds no files.
+    // lists the shell reads without leaving it, of one item at least that the
+    // shell can name (looked for up to the list's limit); an array of none
+    // holds no files.
     explicit CIdListIntake(HGLOBAL hIdLists);
     ~CIdListIntake() override;
     CIdListIntake(const CIdListIntake&) = delete;

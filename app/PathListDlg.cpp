@@ -2,6 +2,7 @@
 
 #include "afx/AnsiText.h"
 #include "afx/Clipboard.h"
+#include "afx/LoadString.h"
 #include "afx/PaintDC.h"
 #include "afx/ResourceHandle.h"
 #include "afx/WinApp.h"
@@ -10,6 +11,7 @@
 #include "app/DropIntake.h"
 #include "app/IdListIntake.h"
 #include "app/InfoDlg.h"
+#include "app/SystemFileFacts.h"
 #include "app/SystemFolderLister.h"
 #include "app/WalkProgressDlg.h"
 #include "res/resource.h"
@@ -42,6 +44,9 @@ BEGIN_MESSAGE_MAP(CPathListDlg, CDialog)
     ON_COPY_COMMANDS()
     ON_COMMAND(ID_EDIT_SELECT_ALL, OnSelectAll)
     ON_COMMAND(ID_SORT_BY_NAME, OnSortByName)
+    ON_COMMAND(ID_ADD_ON_DROP, OnAddOnDrop)
+    ON_COMMAND(ID_EDIT_CLEAR, OnRemoveLines)
+    ON_COMMAND(ID_EDIT_UNDO, OnUndo)
     ON_COMMAND(ID_EXPAND_FOLDERS, OnExpandFolders)
     ON_MESSAGE(WM_TAKE_ARGUMENTS, OnTakeArguments)
     ON_MESSAGE(WM_REPORT_TOO_MANY, OnReportTooMany)
@@ -199,18 +204,25 @@ CPathListDlg::Intake CPathListDlg::TakeOpened(Handle hSource)
 
 CPathListDlg::Intake CPathListDlg::TakeFiles(CPathIntake& intake)
 {
-    return m_paths.AcceptDrop(intake) ? INTAKE_TAKEN : INTAKE_TOO_MANY;
+    const bool bTaken = m_paths.IsAddingOnDrop() ? m_paths.AddDrop(intake, m_nameOrder)
+                                                 : m_paths.AcceptDrop(intake);
+    return bTaken ? INTAKE_TAKEN : INTAKE_TOO_MANY;
 }
 
 void CPathListDlg::ShowIntake(Intake intake)
 {
-    if (intake == INTAKE_TAKEN) {
-        ShowPaths();
-        GetDlgItem(IDC_COUNT).SetWindowText(m_paths.GetCountText());
-        m_countVoice.Announce(GetDlgItem(IDC_COUNT).m_hWnd, m_paths.GetCountText());
-    } else if (intake == INTAKE_TOO_MANY) {
+    if (intake == INTAKE_TAKEN)
+        ShowChangedList();
+    else if (intake == INTAKE_TOO_MANY)
         AfxMessageBox(IDS_TOO_MANY, MB_OK);
-    }
+}
+
+void CPathListDlg::ShowChangedList()
+{
+    ShowPaths();
+    CWnd count = GetDlgItem(IDC_COUNT);
+    count.SetWindowText(m_paths.GetCountText());
+    m_countVoice.Announce(count.m_hWnd, m_paths.GetCountText());
 }
 
 void CPathListDlg::OnInfo()
@@ -253,8 +265,13 @@ void CPathListDlg::OnContextMenu(CWnd* pWnd, POINT point)
         if (::GetSubMenu(hPopup, i))
             ::EnableMenuItem(hPopup, i, MF_BYPOSITION | nCopyState);
     ::EnableMenuItem(hPopup, ID_SORT_BY_NAME, MF_BYCOMMAND | nCopyState);
+    ::EnableMenuItem(hPopup, ID_EDIT_CLEAR, MF_BYCOMMAND | nCopyState);
+    ::EnableMenuItem(hPopup, ID_EDIT_UNDO,
+                     MF_BYCOMMAND | (m_paths.CanUndo() ? MF_ENABLED : MF_GRAYED));
     ::CheckMenuItem(hPopup, ID_SORT_BY_NAME,
                     MF_BYCOMMAND | (m_paths.IsInNameOrder() ? MF_CHECKED : MF_UNCHECKED));
+    ::CheckMenuItem(hPopup, ID_ADD_ON_DROP,
+                    MF_BYCOMMAND | (m_paths.IsAddingOnDrop() ? MF_CHECKED : MF_UNCHECKED));
     ::CheckMenuItem(hPopup, ID_EXPAND_FOLDERS,
                     MF_BYCOMMAND | (m_bExpandFolders ? MF_CHECKED : MF_UNCHECKED));
 
@@ -287,8 +304,11 @@ void CPathListDlg::OnCopy(UINT nID)
     const bool bWalked = m_bExpandFolders && nID != IDC_COPYALL;
     if (bWalked && !WalkFolders(expansion))
         return;
-    const CCopyText text = MakeCopyText(command.form, m_paths, m_serverNames, m_nameOrder,
-                                        AfxToAnsi, bWalked ? &expansion : nullptr);
+    // The table's words, loaded once a copy.
+    const CTableWords words = {AfxLoadString(IDS_TABLE_HEADER), AfxLoadString(IDS_FOLDER_KIND)};
+    const CCopyText text =
+        MakeCopyText(command.form, m_paths, m_serverNames, m_nameOrder, CSystemFileFacts(), words,
+                     AfxToAnsi, bWalked ? &expansion : nullptr);
     if (text.bTooLong)
         return CWalkProgressDlg::Report(m_pathsBox.m_hWnd, IDS_WALK_TOO_LARGE, 0, 0);
     const ClipboardWrite nWritten =
@@ -313,6 +333,38 @@ void CPathListDlg::OnSortByName()
     else
         m_paths.SortByName(m_nameOrder);
     ShowPaths();
+}
+
+void CPathListDlg::OnAddOnDrop()
+{
+    m_paths.SetAddingOnDrop(!m_paths.IsAddingOnDrop());
+}
+
+// Delete, whichever control has the focus: the lines the box's selection
+// touches, or the caret's; the caret then starts the line after them.
+void CPathListDlg::OnRemoveLines()
+{
+    DWORD dwStart = 0, dwEnd = 0;
+    m_pathsBox.SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart),
+                           reinterpret_cast<LPARAM>(&dwEnd));
+    const size_t nFirst = m_paths.RemoveSelectedLines(dwStart, dwEnd);
+    if (nFirst == std::wstring::npos) {
+        ::MessageBeep(MB_OK);
+        return;
+    }
+    ShowChangedList();
+    // Past the last line, at the end of the list.
+    const size_t nCaret = m_paths.GetLineStart(nFirst);
+    m_pathsBox.SendMessage(EM_SETSEL, nCaret, nCaret);
+    m_pathsBox.SendMessage(EM_SCROLLCARET);
+}
+
+void CPathListDlg::OnUndo()
+{
+    if (m_paths.Undo(m_nameOrder))
+        ShowChangedList();
+    else
+        ::MessageBeep(MB_OK);
 }
 
 void CPathListDlg::OnExpandFolders()

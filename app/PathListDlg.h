@@ -44,6 +44,9 @@ protected:
     void OnCopy(UINT nID);
     void OnSelectAll();
     void OnSortByName();
+    void OnAddOnDrop();
+    void OnRemoveLines();
+    void OnUndo();
     void OnExpandFolders();
     LRESULT OnTakeArguments(WPARAM, LPARAM);
     LRESULT OnReportTooMany(WPARAM, LPARAM);
@@ -66,6 +69,8 @@ private:
     template <class SourceIntake, class Handle> Intake TakeOpened(Handle hSource);
     Intake TakeFiles(CPathIntake& intake);
     void ShowIntake(Intake intake);
+    // The list and its count after a change of its items, told to a screen reader.
+    void ShowChangedList();
     void ShowPaths();
     static void ReportCopy(ClipboardWrite result);
     // Walks the list's folders for a copy, as a long job; false, and said

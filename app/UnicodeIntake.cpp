@@ -4,17 +4,14 @@
 
 std::wstring_view CUnicodeIntake::GetExactName(unsigned index)
 {
+    // In index order, each once, however often asked.
     while (index >= m_exactNames.size())
-        m_exactNames.push_back({});
-    m_exactNames[index] = FetchName(index);
+        m_exactNames.push_back(FetchName(static_cast<unsigned>(m_exactNames.size())));
     return m_exactNames[index];
 }
 
 std::string_view CUnicodeIntake::GetAnsiName(unsigned index)
 {
-    // Asked out of turn, before the exact name: fetched now.
-    if (index >= m_exactNames.size())
-        GetExactName(index);
-    m_strAnsiName = AfxToAnsi(m_exactNames[index]);
+    m_strAnsiName = AfxToShellAnsi(GetExactName(index));
     return m_strAnsiName;
 }

@@ -6,10 +6,10 @@
 #include <vector>
 
 // The items of a source that names files in UTF-16 alone, each asked of the
-// source once. Their ANSI forms are made from the exact names fetched, as the
-// shell makes DragQueryFileA's from a drop's UTF-16 names, so that every way
-// in gives the same ANSI list for the same files, and a file renamed between
-// two askings cannot make the lists disagree.
+// source once, in index order. Their ANSI forms are made from the exact names
+// fetched, as the shell makes DragQueryFileA's from a drop's UTF-16 names, so
+// that every way in gives the same ANSI list for the same files, and a file
+// renamed between two askings cannot make the lists disagree.
 class CUnicodeIntake : public CPathIntake
 {
 public:

@@ -65,6 +65,11 @@ std::wstring QuotedLine(const CCopyItem& item, const CCopyContext&)
     return text;
 }
 
+std::wstring ArgumentLine(const CCopyItem& item, const CCopyContext&)
+{
+    return ArgumentQuoted(item.shown);
+}
+
 std::wstring NameLine(const CCopyItem& item, const CCopyContext&)
 {
     return std::wstring(LastName(item.shown));
@@ -89,9 +94,11 @@ std::wstring WslLine(const CCopyItem& item, const CCopyContext&)
     return PosixPath(item.shown, WSL_MOUNT);
 }
 
+// A line that names no file has no URL: it stays as shown.
 std::wstring UrlLine(const CCopyItem& item, const CCopyContext&)
 {
-    return FileUrl(item.shown);
+    std::wstring url = FileUrl(item.shown);
+    return url.empty() ? std::wstring(item.shown) : url;
 }
 
 std::wstring ParentLine(const CCopyItem& item, const CCopyContext&)
@@ -156,8 +163,19 @@ std::wstring RelativeLine(const CCopyItem& item, const CCopyContext& context)
     return RelativePath(item.shown, context.nCommonFolderNames);
 }
 
+// Of what a walk told of the item, or else of what the file system tells
+// now, asked by its name as given.
+std::wstring TableLine(const CCopyItem& item, const CCopyContext& context)
+{
+    return TableRow(item.shown,
+                    item.pDetails ? *item.pDetails
+                                  : context.fileFacts.Details(std::wstring(item.given)),
+                    context.tableWords);
+}
+
 CCopyText MakeCopyText(const CCopyForm& form, const CPathList& list,
                        const CServerNames& serverNames, const CNameOrderRules& nameRules,
+                       const CFileFacts& fileFacts, const CTableWords& tableWords,
                        AnsiConversion toAnsi, const CFolderExpansion* pExpansion)
 {
     // The lines of item i: the walk's files [first, last) in place of a walked
@@ -176,26 +194,37 @@ CCopyText MakeCopyText(const CCopyForm& form, const CPathList& list,
         for (auto [j, last] = linesOf(i); j < last; ++j)
             given[k++] = pExpansion && pExpansion->IsWalked(i) ? pExpansion->GetPath(j)
                                                                : list.GetItem(i).strExact;
-    const CCopyContext context = {list, serverNames, nameRules,
-                                  CommonFolderNames(given, nameRules)};
+    const size_t nCommonFolderNames = CommonFolderNames(given, nameRules);
+    const CCopyContext context = {list,      serverNames, nameRules,
+                                  fileFacts, tableWords,  nCommonFolderNames};
     CCopyText text;
     std::wstring html;
+    // A table's header is a line of its own.
+    if (form.bTable) {
+        (text.strText += tableWords.strHeader) += form.pszBetween;
+        text.strAnsi += toAnsi(text.strText);
+    }
+    // On one line, for a command, an item with no name is no argument.
+    const bool bOneLine = std::wstring_view(form.pszBetween) != LINES;
+    size_t nWritten = 0;
     for (size_t i = 0, k = 0; i < list.GetCount(); ++i) {
         const bool bWalked = pExpansion && pExpansion->IsWalked(i);
         for (auto [j, last] = linesOf(i); j < last; ++j, ++k) {
-            if (k > 0) {
+            const std::wstring shown =
+                bWalked ? list.ToShownForm(std::wstring(given[k])) : list.GetShownName(i);
+            if (bOneLine && shown.empty())
+                continue;
+            if (nWritten++ > 0) {
                 text.strText += form.pszBetween;
                 text.strAnsi += toAnsi(form.pszBetween);
             }
-            const std::wstring shown =
-                bWalked ? list.ToShownForm(std::wstring(given[k])) : list.GetShownName(i);
             const CCopyItem item = {shown, given[k],
                                     bWalked ? &pExpansion->GetDetails(j) : nullptr};
             const std::wstring line = form.pfnLine(item, context);
             text.strText += line;
             text.strAnsi += line == shown && !bWalked ? list.GetShownAnsiName(i) : toAnsi(line);
             if (form.pHtml)
-                (html += k > 0 ? form.pHtml->pszBetween : L"") +=
+                (html += nWritten > 1 ? form.pHtml->pszBetween : L"") +=
                     form.pHtml->pfnLine(item, context);
             // Walked files are many: the text stops well before memory would.
             if (pExpansion &&
@@ -208,7 +237,9 @@ CCopyText MakeCopyText(const CCopyForm& form, const CPathList& list,
     }
     // Appended to the empty string: the program needs no std::string
     // assignment for this one use.
-    if (form.pHtml)
+    if (form.bTable)
+        AppendTableHtml(html, text.strText);
+    if (form.pHtml || form.bTable)
         text.strHtml += ClipboardHtml(html);
     return text;
 }

@@ -6,38 +6,51 @@
 #include <array>
 #include <iterator>
 
+namespace {
+
+// The name as text of the link's reader: in Markdown a backslash before each
+// ASCII punctuation character that CommonMark's inline markup is made of
+// (escapes, code spans, emphasis, links and images, autolinks and HTML,
+// entities) and the `~` of GitHub's strikethrough; in HTML its entities.
+void AppendName(std::wstring& text, std::wstring_view line, bool bHtml)
+{
+    static constexpr std::wstring_view MARKUP = L"!&*<[\\]_`~";
+    static constexpr std::wstring_view SPECIAL = L"&<>\"'";
+    static constexpr const wchar_t* ENTITIES[] = {L"&amp;", L"&lt;", L"&gt;", L"&quot;", L"&#39;"};
+    for (wchar_t ch : LastName(line)) {
+        const size_t special = SPECIAL.find(ch);
+        if (bHtml && special != SPECIAL.npos)
+            text += ENTITIES[special];
+        else if (!bHtml && MARKUP.find(ch) != MARKUP.npos)
+            (text += L'\\') += ch;
+        else
+            text += ch;
+    }
+}
+
+} // namespace
+
 std::wstring MarkdownLink(std::wstring_view line)
 {
-    if (line.empty())
-        return {};
-    std::wstring text = L"[";
-    for (wchar_t ch : LastName(line)) {
-        if (ch == L'[' || ch == L']' || ch == L'\\')
-            text += L'\\';
-        text += ch;
-    }
-    ((text += L"](") += FileUrl(line)) += L')';
+    const std::wstring url = FileUrl(line);
+    std::wstring text = url.empty() ? L"" : L"[";
+    AppendName(text, line, false);
+    if (!url.empty())
+        ((text += L"](") += url) += L')';
     return text;
 }
 
 std::wstring HtmlLink(std::wstring_view line)
 {
-    if (line.empty())
-        return {};
     // The URL needs no escaping: it holds only unreserved characters, "/",
     // ":" and "%".
-    std::wstring text = L"<a href=\"";
-    (text += FileUrl(line)) += L"\">";
-    static constexpr std::wstring_view SPECIAL = L"&<>\"'";
-    static constexpr const wchar_t* ENTITIES[] = {L"&amp;", L"&lt;", L"&gt;", L"&quot;", L"&#39;"};
-    for (wchar_t ch : LastName(line)) {
-        const size_t special = SPECIAL.find(ch);
-        if (special == SPECIAL.npos)
-            text += ch;
-        else
-            text += ENTITIES[special];
-    }
-    text += L"</a>";
+    const std::wstring url = FileUrl(line);
+    std::wstring text = url.empty() ? L"" : L"<a href=\"";
+    if (!url.empty())
+        (text += url) += L"\">";
+    AppendName(text, line, true);
+    if (!url.empty())
+        text += L"</a>";
     return text;
 }
 

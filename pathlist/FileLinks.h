@@ -4,10 +4,11 @@
 #include <string_view>
 
 // One line of the list as a link to its file, named by its last name and
-// pointing at its file URL. An empty line (an item the shell could not name)
-// links nowhere: it stays empty.
+// pointing at its file URL. A line with no URL (an item the shell could not
+// name, a parsing name) links nowhere: its name alone, as text.
 
-// `[a b.txt](file:///C:/dir/a%20b.txt)`, a `[`, `]` or `\` of the name escaped.
+// `[a b.txt](file:///C:/dir/a%20b.txt)`, a backslash before each of the
+// name's !&*<[\]_`~, so that CommonMark reads the link's text as the name.
 std::wstring MarkdownLink(std::wstring_view line);
 
 // `<a href="file:///C:/dir/a%20b.txt">a b.txt</a>`, the name HTML-escaped.

@@ -84,6 +84,10 @@ std::wstring FileUrl(std::wstring_view line)
 {
     const CPathParts parts = ReadPath(line);
     std::wstring_view rest = line.substr(parts.nRest);
+    // An empty line, or a shell item's parsing name (`::{20D04FE0-...}`),
+    // names no file: no URL.
+    if (parts.nKind == CPathParts::OTHER && (rest.empty() || !IsSeparator(rest[0])))
+        return {};
     std::wstring text = L"file:";
     if (parts.nKind == CPathParts::DRIVE) {
         text += L"///";

@@ -25,5 +25,7 @@ inline constexpr wchar_t GIT_BASH_MOUNT[] = L"/";
 inline constexpr wchar_t CYGWIN_MOUNT[] = L"/cygdrive/";
 
 // Its file URL (RFC 8089: `file:///C:/dir`, `file://server/share`), every
-// character outside the unreserved ones as its UTF-8 bytes in %XX.
+// character outside the unreserved ones as its UTF-8 bytes in %XX. A line
+// that is no path (empty, or a parsing name such as `::{20D04FE0-...}`, which
+// starts with neither a drive nor a separator) has none: empty.
 std::wstring FileUrl(std::wstring_view line);

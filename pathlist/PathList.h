@@ -35,11 +35,12 @@ struct CPathItem
     std::string strAnsi;
 };
 
-// What the main window shows and copies: the items of the last intake in the
-// order given, the order they are shown in (as given, or by name), and the
-// separators and letter case they are shown in. The items never change;
-// every text is made from them when asked, the exact names under the
-// platform's Unicode case and the ANSI names under the code page's rules.
+// What the main window shows and copies: the items of the last intake (or of
+// the intakes added to it) in the order given, the order they are shown in
+// (as given, or by name), and the separators and letter case they are shown
+// in. Only intakes, removals and their undoing change the items; every text
+// is made from them when asked, the exact names under the platform's Unicode
+// case and the ANSI names under the code page's rules.
 class CPathList : public CPathListModes
 {
 public:
@@ -47,8 +48,35 @@ public:
 
     // Takes every item of the intake, in the order given, shown as given.
     // More than MAX_DROP_COUNT items are refused: false, nothing fetched,
-    // nothing changed.
+    // nothing changed. The list replaced is kept for Undo.
     bool AcceptDrop(CPathIntake& intake);
+    // Adds the intake's items after the list's, in the order given, in the
+    // list's order and modes; an item naming a path the list holds already,
+    // or one the intake gave before it, is left out (compared as Windows
+    // reads paths: name by name under the rules, "/" as "\", a long-path
+    // prefix read away, a trailing separator set aside). Refused, false and
+    // nothing changed, when the list would pass MAX_DROP_COUNT items.
+    bool AddDrop(CPathIntake& intake, const CNameOrderRules& rules);
+    // Whether intakes add to the list (AddDrop) rather than replace it; off
+    // at the start.
+    void SetAddingOnDrop(bool bAdding) { m_bAddingOnDrop = bAdding; }
+    bool IsAddingOnDrop() const { return m_bAddingOnDrop; }
+
+    // Takes out every item whose line the box's selection from character
+    // nStart to nEnd touches, or with no selection the caret's line; a line
+    // the selection reaches only at its start is kept. The remaining items
+    // keep both their orders. Returns the first line taken out, or npos with
+    // nothing to take out (an empty list).
+    size_t RemoveSelectedLines(size_t nStart, size_t nEnd);
+    // Where line nLine (an item shown) starts in GetText(); past the last,
+    // the text's length.
+    size_t GetLineStart(size_t nLine) const;
+
+    // Puts back the items as they were before the last intake or removal
+    // that changed them, in the order and modes of the moment: one step, no
+    // further.
+    bool Undo(const CNameOrderRules& rules);
+    bool CanUndo() const { return m_bCanUndo; }
 
     // Switches every separator shown between "\" and "/": the first switch
     // shows "/", the next "\" and so on; until the first, they show as given.
@@ -87,6 +115,12 @@ public:
 private:
     template <class Rules, class Char>
     void Show(const Rules& rules, std::basic_string<Char>& text) const;
+    // Makes `items` the list's and counts them, the old ones kept for Undo;
+    // the order is the caller's to set.
+    void ChangeItems(std::vector<CPathItem> items);
+    void CountItems();
+    // The items shown in the order of the moment, as given or by name.
+    void Reorder(const CNameOrderRules& rules);
 
     const CCodePage& m_codePage;
     const CUnicodeCase& m_unicodeCase;
@@ -99,4 +133,8 @@ private:
     bool m_bSlashesSwitched = false;
     CaseMode m_nCaseMode = CASE_AS_STORED;
     bool m_bNameOrder = false;
+    bool m_bAddingOnDrop = false;
+    // The items before the last change, while it can be undone.
+    std::vector<CPathItem> m_undoItems;
+    bool m_bCanUndo = false;
 };

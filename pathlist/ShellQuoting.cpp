@@ -23,13 +23,21 @@ std::wstring BashQuoted(std::wstring_view path)
 
 } // namespace
 
+std::wstring ArgumentQuoted(std::wstring_view line)
+{
+    // The backslashes before the closing quote doubled (npos + 1 is 0).
+    std::wstring text = L"\"";
+    text += line;
+    text.append(line.size() - (line.find_last_not_of(L'\\') + 1), L'\\');
+    text += L'"';
+    return text;
+}
+
 std::wstring QuotedIfNeeded(std::wstring_view line)
 {
     if (!line.empty() && line.find_first_of(L" &()[]{}^=;!'+,`~") == line.npos)
         return std::wstring(line);
-    std::wstring text = L"\"";
-    (text += line) += L'"';
-    return text;
+    return ArgumentQuoted(line);
 }
 
 std::wstring PowerShellQuoted(std::wstring_view line)

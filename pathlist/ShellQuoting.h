@@ -8,9 +8,16 @@
 // quoted copy does: a quoted long path must keep working. The bash forms are
 // the WSL and Git Bash paths, which read the prefix away.
 
+// In double quotes, as a program's argument that CommandLineToArgvW and the
+// C runtime read back as the line: a `\` before the closing quote would
+// escape it, so the backslashes that end the line are doubled
+// (`"D:\work\\"`, `"C:\\"`); cmd.exe reads them as the same folder.
+std::wstring ArgumentQuoted(std::wstring_view line);
+
 // In double quotes only where cmd.exe needs them: around a line holding a
-// space or one of the characters its own help lists (&()[]{}^=;!'+,`~).
-// An empty line is `""`, the one way to pass it as an argument.
+// space or one of the characters its own help lists (&()[]{}^=;!'+,`~),
+// quoted as an argument (above). An empty line is `""`, the one way to pass
+// it as an argument.
 std::wstring QuotedIfNeeded(std::wstring_view line);
 
 // In PowerShell's single quotes, each quote inside doubled: `'` and the

@@ -28,6 +28,8 @@
 #define IDS_WALK_NO_FILES 113
 #define IDS_WALK_TOO_LARGE 114
 #define IDS_WALK_FILES_FOUND 115
+#define IDS_TABLE_HEADER 130
+#define IDS_FOLDER_KIND 131
 
 // Main dialog
 #define IDC_INFO 16
@@ -38,28 +40,33 @@
 #define IDC_COUNT 1015
 
 // The path box's menu and the keys: the class library's own commands, one
-// copy command per form, in the order of the forms, and the name order.
+// copy command per form, in the order of the forms, the name order and the
+// intakes' adding.
+#define ID_EDIT_CLEAR 0xE120
 #define ID_EDIT_PASTE 0xE125
 #define ID_EDIT_SELECT_ALL 0xE12A
+#define ID_EDIT_UNDO 0xE12B
 #define ID_COPY_QUOTED 32771
 #define ID_COPY_NAMES 32772
 #define ID_COPY_UNC 32773
 #define ID_COPY_WSL 32774
 #define ID_COPY_URL 32775
-#define ID_COPY_PARENT 32776
-#define ID_COPY_ESCAPED 32777
-#define ID_COPY_GIT_BASH 32778
-#define ID_COPY_CYGWIN 32779
-#define ID_COPY_ONE_LINE 32780
-#define ID_COPY_STEM 32781
-#define ID_COPY_CMD_ARGUMENTS 32782
-#define ID_COPY_POWERSHELL 32783
-#define ID_COPY_WSL_ARGUMENTS 32784
-#define ID_COPY_GIT_BASH_ARGUMENTS 32785
-#define ID_COPY_RELATIVE 32786
-#define ID_COPY_LINKS 32787
-#define ID_SORT_BY_NAME 32788
+#define ID_COPY_TABLE 32776
+#define ID_COPY_PARENT 32777
+#define ID_COPY_ESCAPED 32778
+#define ID_COPY_GIT_BASH 32779
+#define ID_COPY_CYGWIN 32780
+#define ID_COPY_ONE_LINE 32781
+#define ID_COPY_STEM 32782
+#define ID_COPY_CMD_ARGUMENTS 32783
+#define ID_COPY_POWERSHELL 32784
+#define ID_COPY_WSL_ARGUMENTS 32785
+#define ID_COPY_GIT_BASH_ARGUMENTS 32786
+#define ID_COPY_RELATIVE 32787
+#define ID_COPY_LINKS 32788
+#define ID_SORT_BY_NAME 32789
 // The menu's settings, after the copies.
+#define ID_ADD_ON_DROP 32800
 #define ID_EXPAND_FOLDERS 32801
 
 // The walk's progress window

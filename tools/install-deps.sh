@@ -7,7 +7,7 @@ set -eu
 
 packages="cmake ninja-build g++ libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 xvfb x11-utils xdotool
-  imagemagick libx11-dev locales fonts-ipafont-gothic git"
+  imagemagick libx11-dev locales fonts-ipafont-gothic git cmark"
 vexlo_runs_32bit && packages="$packages wine32:i386"
 
 # 32-bit Wine needs every i386 library at its amd64 twin's version. When the

@@ -9,6 +9,7 @@
 #include "pathlist/PathList.h"
 #include "res/resource.h"
 #include "tests/pathlist/TestRules.h"
+#include "tests/support/Clipboard.h"
 #include "tests/support/DropFiles.h"
 #include "tests/support/MessageBoxAnswerer.h"
 #include "tests/support/ModalRun.h"
@@ -111,6 +112,31 @@ TEST_F(AnyCodePageTest, ButtonsMessagesAndNamesReadAsWritten)
         Click(hDlg, IDC_COPYALL);
         ASSERT_EQ(m_boxes.Seen().size(), 1u);
         EXPECT_EQ(m_boxes.Seen()[0].strText, AfxLoadString(IDS_CONFIRM_COPY));
+    }});
+}
+
+// A copy's ANSI text has no look-alikes: a character with no place in the
+// code page is "?", not a quote, a space or a "\" (U+FF02, U+3000, U+FF3C,
+// and in code page 932 U+00A5) that would break the quoting or split a name.
+TEST_F(AnyCodePageTest, CopiesPutNoLookAlikesInTheAnsiText)
+{
+    const std::string strAnsi =
+        ::GetACP() == 932 ? "C:\\a b\xFA\x57\x81\x40\x81\x5F?.txt" : "C:\\a b???\xA5.txt";
+    const struct
+    {
+        UINT nID;
+        std::string strCopied;
+    } forms[] = {
+        {ID_COPY_QUOTED, '"' + strAnsi + '"'},
+        {ID_COPY_CMD_ARGUMENTS, '"' + strAnsi + '"'},
+        {ID_COPY_POWERSHELL, '\'' + strAnsi + '\''},
+    };
+    Run({[&](HWND hDlg) {
+        Drop(hDlg, std::vector<std::wstring>{L"C:\\a b＂　＼¥.txt"});
+        for (const auto& form : forms) {
+            ::SendMessageW(hDlg, WM_COMMAND, form.nID, 0);
+            EXPECT_EQ(ReadClipboardText(), form.strCopied) << form.nID;
+        }
     }});
 }
 

@@ -137,9 +137,9 @@ TEST_F(FileIntakeTest, PasteOfTooManyOrNoFilesOrFromABusyClipboardChangesNothing
     }});
 }
 
-// A drop handle or item ID lists naming nothing hold no files: pasted alone
-// they beep and change nothing; an empty drop handle leaves the paste to the
-// item ID lists beside it.
+// A drop handle or item ID lists naming nothing (none of their items named
+// by the shell) hold no files: pasted alone they beep and change nothing; an
+// empty drop handle leaves the paste to the item ID lists beside it.
 TEST_F(FileIntakeTest, PasteOfNoNamesBeepsOrTakesTheItemIdListsBesideThem)
 {
     wchar_t szFile[MAX_PATH], szFolder[MAX_PATH];
@@ -157,8 +157,13 @@ TEST_F(FileIntakeTest, PasteOfNoNamesBeepsOrTakesTheItemIdListsBesideThem)
         {"empty drop handle", MakeDrop(Paths{}), NULL, L"C:\\Kept", "1", 1},
         {"empty item ID lists", NULL, MakeIdLists(std::vector<PIDLIST_ABSOLUTE>{}), L"C:\\Kept",
          "1", 2},
+        {"item ID lists the shell cannot name", NULL,
+         MakeIdLists(std::vector{MakeUnnamedItem(), MakeUnnamedItem()}), L"C:\\Kept", "1", 3},
+        {"an item the shell cannot name beside one it can", NULL,
+         MakeIdLists(std::vector{MakeUnnamedItem(), ::ILCreateFromPathW(szFile)}),
+         L"\r\n" + listed[0], "2", 3},
         {"empty drop handle beside item ID lists", MakeDrop(Paths{}), MakeIdLists(listed),
-         Join(listed), "2", 2},
+         Join(listed), "2", 3},
     };
     CBeepCounter beeps;
     ASSERT_TRUE(beeps.IsCounting());

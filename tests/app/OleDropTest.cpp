@@ -238,6 +238,7 @@ TEST_F(OleDropTest, TheDropTargetTakesFilesAsADropDoesAndNeverMoves)
         // Blocks naming nothing: no files.
         {MakeDrop(WidePaths{}), NULL, ALL, true, COPY, NONE, strBefore},
         {NULL, MakeIdLists(std::vector<PIDLIST_ABSOLUTE>{}), ALL, true, COPY, NONE, strBefore},
+        {NULL, MakeIdLists({MakeUnnamedItem()}), ALL, true, COPY, NONE, strBefore},
         {MakeDrop(WidePaths{}), MakeIdLists(listed), ALL, true, COPY, COPY, strListed},
         {MakeDrop(dropped), NULL, ALL, false, NONE, NONE, strBefore},
         {MakeDrop(dropped), NULL, DROPEFFECT_MOVE, true, NONE, NONE, strBefore},

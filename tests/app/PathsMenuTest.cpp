@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -26,9 +27,10 @@ class PathsMenuTest : public PathListDlgFixture
 {
 };
 
-// The menu's items in order, with what needs a list (copies and the name
-// order) and the paste greyed or not.
-std::vector<CMenuItemSeen> MenuItems(bool bEmpty, bool bPasteGrayed)
+// The menu's items in order, with what needs a list (copies, the removal and
+// the name order), the paste and the undo greyed or not, and the adding checked.
+std::vector<CMenuItemSeen> MenuItems(bool bEmpty, bool bPasteGrayed, bool bUndoGrayed = true,
+                                     bool bAdding = false)
 {
     return {{L"全てコピー(&C)", false},
             {L"引用符付きでコピー(&Q)\tCtrl+Shift+C", bEmpty},
@@ -36,6 +38,7 @@ std::vector<CMenuItemSeen> MenuItems(bool bEmpty, bool bPasteGrayed)
             {L"UNCパスでコピー(&U)", bEmpty},
             {L"WSLパスでコピー(&W)", bEmpty},
             {L"URLでコピー(&L)", bEmpty},
+            {L"一覧表でコピー(&T)", bEmpty},
             {L"その他の形式でコピー(&O)",
              bEmpty,
              false,
@@ -52,12 +55,24 @@ std::vector<CMenuItemSeen> MenuItems(bool bEmpty, bool bPasteGrayed)
               {L"共通フォルダからの相対パス(&R)", bEmpty},
               {L"リンク (HTML・Markdown)(&K)", bEmpty}}},
             {L"", false},
+            {L"元に戻す(&Z)\tCtrl+Z", bUndoGrayed},
+            {L"", false},
             {L"貼り付け(&P)", bPasteGrayed},
+            {L"選択した行を削除(&R)\tDel", bEmpty},
             {L"", false},
             {L"すべて選択(&A)", false},
             {L"", false},
             {L"名前順に並べ替え(&S)", bEmpty},
-            {L"フォルダの中のファイルに展開(&I)", false}};
+            {L"フォルダの中のファイルに展開(&I)", false},
+            {L"ドロップで追加(&D)", false, bAdding}};
+}
+
+// Whether the menu showed the item of that text checked.
+bool IsChecked(const std::vector<CMenuItemSeen>& seen, const wchar_t* pszText)
+{
+    const auto item = std::find_if(seen.begin(), seen.end(),
+                                   [&](const CMenuItemSeen& i) { return i.strText == pszText; });
+    return item != seen.end() && item->bChecked;
 }
 
 // A right-click opens the box's menu in place of the edit control's, and
@@ -81,7 +96,7 @@ TEST_F(PathsMenuTest, RightClickOrTheKeyboardOpensTheBoxsOwnMenu)
              CMenuWatcher menu(L"q");
              const HWND hBox = ::GetDlgItem(hDlg, IDC_PATHS);
              ::SendMessageW(hBox, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hBox), -1);
-             EXPECT_EQ(menu.Seen(), MenuItems(false, false));
+             EXPECT_EQ(menu.Seen(), MenuItems(false, false, false));
          },
          [&](HWND hDlg) {
              ASSERT_EQ(m_boxes.Seen().size(), 1u) << "the copy question";
@@ -241,6 +256,91 @@ TEST_F(PathsMenuTest, SubmenuFormsReachTheClipboardAsTheirPlacesTakeThem)
     ::RemoveDirectoryW(strFolder.c_str());
 }
 
+// The one-line form, and each line of the form quoted where needed, split as
+// programs split their command line (CommandLineToArgvW) give back the paths
+// shown: roots, a folder named with its "\", spaces, several paths.
+TEST_F(PathsMenuTest, CommandLineFormsSplitBackIntoThePathsShown)
+{
+    const WidePaths paths = {L"C:\\", L"D:\\work\\", L"C:\\a b\\c d.txt", L"\\\\srv\\s h\\",
+                             L"C:\\x"};
+    const auto split = [](const std::wstring& strLine) {
+        int nArgs = 0;
+        LPWSTR* ppszArgs = ::CommandLineToArgvW((L"program.exe " + strLine).c_str(), &nArgs);
+        const WidePaths args(ppszArgs + 1, ppszArgs + nArgs);
+        ::LocalFree(ppszArgs);
+        return args;
+    };
+    Run({[&](HWND hDlg) {
+        Drop(hDlg, paths);
+        ::SendMessageW(hDlg, WM_COMMAND, ID_COPY_ONE_LINE, 0);
+        EXPECT_EQ(split(ReadClipboardUnicodeText().value_or(L"")), paths);
+        ::SendMessageW(hDlg, WM_COMMAND, ID_COPY_CMD_ARGUMENTS, 0);
+        const std::wstring strLines = ReadClipboardUnicodeText().value_or(L"");
+        size_t at = 0;
+        for (const std::wstring& path : paths) {
+            const size_t end = std::min(strLines.find(L"\r\n", at), strLines.size());
+            EXPECT_EQ(split(strLines.substr(at, end - at)), WidePaths{path});
+            at = end + 2;
+        }
+        EXPECT_EQ(at, strLines.size() + 2) << "a line for each path";
+    }});
+}
+
+// The last write of a file as the table shows it, as the test reads it.
+std::wstring LastWrite(const std::wstring& strPath)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    SYSTEMTIME utc, local;
+    EXPECT_TRUE(::GetFileAttributesExW(strPath.c_str(), GetFileExInfoStandard, &data) &&
+                ::FileTimeToSystemTime(&data.ftLastWriteTime, &utc) &&
+                ::SystemTimeToTzSpecificLocalTime(NULL, &utc, &local));
+    wchar_t szTime[32];
+    ::wsprintfW(szTime, L"%04u/%02u/%02u %02u:%02u:%02u", local.wYear, local.wMonth, local.wDay,
+                local.wHour, local.wMinute, local.wSecond);
+    return szTime;
+}
+
+// The table, from the menu by its key after the question: a file, a folder
+// (one past 259 characters too) and a file that is gone, as the file system
+// tells the test; its HTML beside.
+TEST_F(PathsMenuTest, TableCopiesEachItemsDetailsAsTheFileSystemTellsThem)
+{
+    const std::wstring strFolder = L"C:\\vexlo table", strSub = strFolder + L"\\sub.d";
+    const std::wstring strFile = strFolder + L"\\表 a.tar.gz", strGone = strFolder + L"\\gone";
+    const std::wstring strLong = strSub + L"\\" + std::wstring(250, L'x');
+    ::CreateDirectoryW(strFolder.c_str(), NULL);
+    ::CreateDirectoryW(strSub.c_str(), NULL);
+    ::CreateDirectoryW((L"\\\\?\\" + strLong).c_str(), NULL);
+    const HANDLE hFile =
+        ::CreateFileW(strFile.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+    DWORD nWritten = 0;
+    ASSERT_TRUE(::WriteFile(hFile, "12345", 5, &nWritten, NULL));
+    ::CloseHandle(hFile);
+    const std::wstring strTable =
+        L"パス\t名前\t種類\tサイズ\t更新日時\r\n" + strFile + L"\t表 a.tar.gz\t.gz\t5\t" +
+        LastWrite(strFile) + L"\r\n" + strSub + L"\tsub.d\tフォルダ\t\t" + LastWrite(strSub) +
+        L"\r\n" + strLong + L"\t" + std::wstring(250, L'x') + L"\tフォルダ\t\t" +
+        LastWrite(L"\\\\?\\" + strLong) + L"\r\n" + strGone + L"\tgone\t\t\t";
+    Run({[&](HWND hDlg) {
+             Drop(hDlg, WidePaths{strFile, strSub, strLong, strGone});
+             CMenuWatcher menu(L"t");
+             const HWND hBox = ::GetDlgItem(hDlg, IDC_PATHS);
+             ::SendMessageW(hBox, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hBox), -1);
+         },
+         [&](HWND) {
+             ASSERT_EQ(m_boxes.Seen().size(), 1u) << "the copy question";
+             EXPECT_EQ(ReadClipboardUnicodeText(), strTable);
+             EXPECT_EQ(ReadClipboardText(), Ansi(strTable));
+             const std::string html = HtmlFragment(ReadClipboardHtml().value_or(""));
+             EXPECT_EQ(html.rfind("<table>", 0), 0u);
+             EXPECT_NE(html.find(R"(<td style="mso-number-format:0">5</td>)"), html.npos) << html;
+         }});
+    ::DeleteFileW(strFile.c_str());
+    ::RemoveDirectoryW((L"\\\\?\\" + strLong).c_str());
+    ::RemoveDirectoryW(strSub.c_str());
+    ::RemoveDirectoryW(strFolder.c_str());
+}
+
 // Ctrl+Shift+C, whichever control has the focus, copies the quoted form
 // after the question; with no list it only beeps. Ctrl+C in the box still
 // copies its selection.
@@ -287,10 +387,7 @@ TEST_F(PathsMenuTest, NameOrderByTheMenuAndBack)
         CMenuWatcher menu(L"s");
         const HWND hBox = ::GetDlgItem(hDlg, IDC_PATHS);
         ::SendMessageW(hBox, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hBox), -1);
-        for (const CMenuItemSeen& item : menu.Seen())
-            if (item.strText == L"名前順に並べ替え(&S)")
-                return item.bChecked;
-        return false;
+        return IsChecked(menu.Seen(), L"名前順に並べ替え(&S)");
     };
     Run({[&](HWND hDlg) {
              Drop(hDlg, given);
@@ -303,6 +400,72 @@ TEST_F(PathsMenuTest, NameOrderByTheMenuAndBack)
          },
          [&](HWND hDlg) {
              EXPECT_EQ(GetItemWideText(hDlg, IDC_PATHS), Join(given));
+         }});
+}
+
+// With ドロップで追加 checked, drops and pastes gather one list, a path held
+// already left out; Delete takes out the caret's line, then, with the focus
+// elsewhere, two selected lines (not the third, whose start the selection
+// ends at); Ctrl+Z puts them back. A drop that would pass 99 items is refused
+// and changes nothing. Unchecked, the next drop replaces the list.
+TEST_F(PathsMenuTest, DropsAddedTakenOutAndPutBack)
+{
+    const auto chooseAdding = [](HWND hDlg, bool bChecked) {
+        CMenuWatcher menu(L"d");
+        const HWND hBox = ::GetDlgItem(hDlg, IDC_PATHS);
+        ::SendMessageW(hBox, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hBox), -1);
+        EXPECT_EQ(IsChecked(menu.Seen(), L"ドロップで追加(&D)"), bChecked);
+    };
+    const auto expectList = [](HWND hDlg, const Paths& paths) {
+        EXPECT_EQ(GetItemText(hDlg, IDC_PATHS), Join(paths));
+        EXPECT_EQ(GetItemText(hDlg, IDC_COUNT), std::to_string(paths.size()));
+    };
+    const auto focus = [](HWND hDlg, int nID) {
+        ::SendMessageW(hDlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(hDlg, nID)),
+                       TRUE);
+    };
+    const Paths all = {"C:\\one\\a.txt", "C:\\one\\b.txt", "D:\\two\\c.txt", "C:\\pasted"};
+    const Paths kept = {all[0], all[2], all[3]};
+    WriteClipboardFiles(MakeDrop(Paths{all[3]}));
+    Run({[&](HWND hDlg) { chooseAdding(hDlg, false); },
+         [&](HWND hDlg) {
+             Drop(hDlg, Paths{all[0], all[1]});
+             Drop(hDlg, Paths{all[2], "c:\\ONE\\A.TXT"});
+             ::SendMessageW(hDlg, WM_COMMAND, ID_EDIT_PASTE, 0);
+             Drop(hDlg, Paths{all[1]});
+             expectList(hDlg, all);
+             focus(hDlg, IDC_PATHS);
+             ::SendDlgItemMessageW(hDlg, IDC_PATHS, EM_SETSEL, 17, 17);
+             PostKey(VK_DELETE);
+         },
+         [&](HWND hDlg) {
+             expectList(hDlg, kept);
+             EXPECT_EQ(GetSelection(::GetDlgItem(hDlg, IDC_PATHS)), std::make_pair(14ul, 14ul))
+                 << "the caret starts the line after";
+             ::SendDlgItemMessageW(hDlg, IDC_PATHS, EM_SETSEL, 2, 28);
+             focus(hDlg, IDC_INFO);
+             PostKey(VK_DELETE);
+         },
+         [&](HWND hDlg) {
+             expectList(hDlg, {all[3]});
+             HoldCtrlKey(true);
+             PostKey('Z');
+         },
+         [&](HWND hDlg) {
+             HoldCtrlKey(false);
+             expectList(hDlg, kept);
+             Paths tooMany;
+             for (int i = 0; i < 97; ++i)
+                 tooMany.push_back("E:\\f" + std::to_string(i));
+             Drop(hDlg, tooMany);
+             ASSERT_EQ(m_boxes.Seen().size(), 1u);
+             EXPECT_TRUE(IsProgramMessageBox(m_boxes.Seen()[0], IDS_TOO_MANY, MB_OK));
+             expectList(hDlg, kept);
+         },
+         [&](HWND hDlg) { chooseAdding(hDlg, true); },
+         [&](HWND hDlg) {
+             Drop(hDlg, Paths{"F:\\new"});
+             expectList(hDlg, {"F:\\new"});
          }});
 }
 } // namespace

@@ -342,6 +342,9 @@ TEST(ResourceTest, StringsAreJapaneseAndExact)
     EXPECT_EQ(load(IDS_CLIPBOARD_BUSY),
               L"クリップボードが他のプログラムに使われているため、コピーできませんでした。");
     EXPECT_EQ(load(IDS_COPY_FAILED), L"クリップボードにコピーできませんでした。");
+    EXPECT_TRUE(LoadJapanese(RT_STRING, IDS_TABLE_HEADER / 16 + 1));
+    EXPECT_EQ(load(IDS_TABLE_HEADER), L"パス\t名前\t種類\tサイズ\t更新日時");
+    EXPECT_EQ(load(IDS_FOLDER_KIND), L"フォルダ");
     EXPECT_EQ(
         load(IDS_INFO_TEXT),
         L"Vexloは、ドラッグ&ドロップされたファイルやフォルダのパスを収得するプログラムです。\r\n"

@@ -25,6 +25,13 @@ public:
     mutable std::vector<std::wstring> m_asked;
 };
 
+// Files the forms here never ask of.
+class CNoFileFacts : public CFileFacts
+{
+public:
+    CFileDetails Details(const std::wstring&) const override { return {}; }
+};
+
 // A conversion that tells itself apart: ASCII as it is, anything else "?".
 std::string ToAscii(std::wstring_view text)
 {
@@ -63,7 +70,8 @@ CCopyText CopyBoth(const CCopyForm& form, const CFormCase& row, CFakeServerNames
         list.ToggleSlashes();
     while (list.GetCaseMode() != row.nCase)
         list.CycleCase();
-    return MakeCopyText(form, list, serverNames, CTestNameRules(), ToAscii);
+    return MakeCopyText(form, list, serverNames, CTestNameRules(), CNoFileFacts(), CTableWords(),
+                        ToAscii);
 }
 
 std::wstring Copy(const CCopyForm& form, const CFormCase& row, CFakeServerNames& serverNames)
@@ -193,6 +201,11 @@ TEST(CopyFormsTest, UrlEncodesAllButUnreservedCharactersAsUtf8)
              FORWARD,
              STORED,
              L"file:///C:/a\r\nfile://srv/sh/a"},
+            // No name, a parsing name: no path, no URL.
+            {{L"", L"::{20D04FE0-3AEA-1069-A2D8-08002B30309D}", L"\\dir"},
+             GIVEN,
+             STORED,
+             L"\r\n::{20D04FE0-3AEA-1069-A2D8-08002B30309D}\r\nfile:/dir"},
         });
 }
 
@@ -242,7 +255,40 @@ TEST(CopyFormsTest, OneLineJoinsTheQuotedLinesBySpaces)
     ExpectCopies(ONE_LINE_FORM, {{{L"C:\\dir\\a b.txt", LR"(\\?\C:\x)", LR"(\\s\sh\)", L"😀"},
                                   FORWARD,
                                   UPPER,
-                                  LR"("C:/DIR/A B.TXT" "//?/C:/X" "//S/SH/" "😀")"}});
+                                  LR"("C:/DIR/A B.TXT" "//?/C:/X" "//S/SH/" "😀")"},
+                                 // A "\" before the closing quote doubled.
+                                 {{LR"(C:\)", LR"(D:\work\)", LR"(\\?\C:\)", LR"(\\s\sh\)"},
+                                  GIVEN,
+                                  STORED,
+                                  LR"("C:\\" "D:\work\\" "\\?\C:\\" "\\s\sh\\")"}});
+}
+
+// The forms of one line for a command leave out an item with no name, which
+// would be an empty argument ('' fails -LiteralPath); a form of lines keeps
+// its line.
+TEST(CopyFormsTest, OneLineFormsLeaveOutItemsWithNoName)
+{
+    const std::vector<std::wstring> paths = {L"", LR"(C:\a b)", L"", LR"(D:\x y\)", L""};
+    const struct
+    {
+        const CCopyForm& form;
+        std::wstring expected;
+    } rows[] = {
+        {ONE_LINE_FORM, LR"("C:\a b" "D:\x y\\")"},
+        {POWERSHELL_FORM, LR"('C:\a b', 'D:\x y\')"},
+        {WSL_ARGUMENT_FORM, LR"('/mnt/c/a b' '/mnt/d/x y/')"},
+        {GIT_BASH_ARGUMENT_FORM, LR"('/c/a b' '/d/x y/')"},
+        {CMD_ARGUMENT_FORM, L"\"\"\r\n\"C:\\a b\"\r\n\"\"\r\n\"D:\\x y\\\\\"\r\n\"\""},
+    };
+    for (const auto& row : rows) {
+        CFakeServerNames serverNames;
+        const CCopyText text = CopyBoth(row.form, {paths, GIVEN, STORED, L""}, serverNames);
+        EXPECT_EQ(text.strText, row.expected);
+        EXPECT_EQ(text.strAnsi, ToAscii(row.expected)) << text.strAnsi;
+        if (&row.form != &CMD_ARGUMENT_FORM) {
+            EXPECT_EQ(Copy(row.form, {{L"", L""}, GIVEN, STORED, L""}, serverNames), L"");
+        }
+    }
 }
 
 // Every form's ANSI text by one rule: a line that is its item as shown is the

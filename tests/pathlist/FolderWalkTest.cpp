@@ -121,7 +121,12 @@ struct CWalkedList
         {
             std::wstring ServerForm(const std::wstring&) const override { return {}; }
         } servers;
-        return MakeCopyText(form, list, servers, rules, ToAscii, &expansion);
+        // Walked files come with their details; the list's own are unread.
+        const struct : CFileFacts
+        {
+            CFileDetails Details(const std::wstring&) const override { return {}; }
+        } facts;
+        return MakeCopyText(form, list, servers, rules, facts, CTableWords(), ToAscii, &expansion);
     }
 };
 

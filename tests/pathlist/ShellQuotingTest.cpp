@@ -8,6 +8,17 @@
 
 namespace {
 
+// As CommandLineToArgvW reads an argument back: the backslashes before the
+// closing quote doubled, no other.
+TEST(ShellQuotingTest, ArgumentQuotedDoublesTheBackslashesBeforeTheClosingQuote)
+{
+    ExpectLines(ArgumentQuoted, {{LR"(C:\)", LR"("C:\\")"},
+                                 {LR"(D:\work\)", LR"("D:\work\\")"},
+                                 {LR"(\\?\UNC\s\sh\d\\)", LR"("\\?\UNC\s\sh\d\\\\")"},
+                                 {LR"(C:\a b\c.txt)", LR"("C:\a b\c.txt")"},
+                                 {L"C:/d/", L"\"C:/d/\""},
+                                 {L"", L"\"\""}});
+}
 TEST(ShellQuotingTest, QuotedIfNeededQuotesForCmdsSpecialCharactersOnly)
 {
     for (wchar_t ch : std::wstring(L" &()[]{}^=;!'+,`~"))
@@ -16,6 +27,8 @@ TEST(ShellQuotingTest, QuotedIfNeededQuotesForCmdsSpecialCharactersOnly)
                                  {LR"(C:/a-b_c@#$%.txt)", LR"(C:/a-b_c@#$%.txt)"},
                                  {LR"(\\?\C:\表 x)", LR"("\\?\C:\表 x")"},
                                  {LR"(\\srv\sh\日本)", LR"(\\srv\sh\日本)"},
+                                 {LR"(C:\)", LR"(C:\)"},
+                                 {LR"(D:\my work\)", LR"("D:\my work\\")"},
                                  {L"", L"\"\""}});
 }
 TEST(ShellQuotingTest, PowerShellDoublesEverySingleQuote)

@@ -25,6 +25,18 @@ HGLOBAL MakeIdLists(const std::vector<PIDLIST_ABSOLUTE>& items)
     return hIdLists;
 }
 
+PIDLIST_ABSOLUTE MakeUnnamedItem()
+{
+    PIDLIST_ABSOLUTE pidlComputer;
+    ::SHGetSpecialFolderLocation(NULL, CSIDL_DRIVES, &pidlComputer);
+    // One item of a kind no folder makes, and the list's end.
+    static const BYTE CHILD[] = {4, 0, 0xFF, 0xFF, 0, 0};
+    const PIDLIST_ABSOLUTE pidl =
+        ::ILCombine(pidlComputer, reinterpret_cast<PCUIDLIST_RELATIVE>(CHILD));
+    ::ILFree(pidlComputer);
+    return pidl;
+}
+
 HGLOBAL MakeIdLists(const std::vector<std::wstring>& paths)
 {
     std::vector<PIDLIST_ABSOLUTE> items;

@@ -16,3 +16,6 @@ const UINT CF_IDLISTS = ::RegisterClipboardFormatW(L"Shell IDList Array");
 HGLOBAL MakeIdLists(const std::vector<PIDLIST_ABSOLUTE>& items);
 // The same of existing files and folders, by their full paths.
 HGLOBAL MakeIdLists(const std::vector<std::wstring>& paths);
+// An item the shell cannot name, neither by a path nor by a parsing name: a
+// child of "PC" that is none of its drives.
+PIDLIST_ABSOLUTE MakeUnnamedItem();
