@@ -15,6 +15,14 @@
 #define IDR_PATHS_MENU 141
 #define IDD_PROGRESS 142
 
+// Strings are stored sixteen to a resource (ids 96-111 in one): kept within
+// that block, they cost one resource, not three.
+#define IDS_WALK_TITLE 96
+#define IDS_WALK_COPIED 97
+#define IDS_WALK_UNREADABLE 98
+#define IDS_WALK_NO_FILES 99
+#define IDS_WALK_TOO_LARGE 100
+#define IDS_WALK_FILES_FOUND 101
 #define IDS_INFO_TEXT 102
 #define IDS_INFO_HIDDEN 103
 #define IDS_CONFIRM_COPY 104
@@ -22,14 +30,8 @@
 #define IDS_CLIPBOARD_BUSY 106
 #define IDS_COPY_FAILED 107
 #define IDS_COUNT_NAME 108
-#define IDS_WALK_TITLE 110
-#define IDS_WALK_COPIED 111
-#define IDS_WALK_UNREADABLE 112
-#define IDS_WALK_NO_FILES 113
-#define IDS_WALK_TOO_LARGE 114
-#define IDS_WALK_FILES_FOUND 115
-#define IDS_TABLE_HEADER 130
-#define IDS_FOLDER_KIND 131
+#define IDS_TABLE_HEADER 109
+#define IDS_FOLDER_KIND 110
 
 // Main dialog
 #define IDC_INFO 16
