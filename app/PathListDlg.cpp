@@ -302,7 +302,7 @@ void CPathListDlg::OnCopy(UINT nID)
     // Copy All copies what the box shows, whatever the menu's setting.
     CFolderExpansion expansion;
     const bool bWalked = m_bExpandFolders && nID != IDC_COPYALL;
-    if (bWalked && !WalkFolders(expansion))
+    if (bWalked && !WalkFolders(expansion, command.form.bTable))
         return;
     // The table's words, loaded once a copy.
     const CTableWords words = {AfxLoadString(IDS_TABLE_HEADER), AfxLoadString(IDS_FOLDER_KIND)};
@@ -372,9 +372,9 @@ void CPathListDlg::OnExpandFolders()
     m_bExpandFolders = !m_bExpandFolders;
 }
 
-bool CPathListDlg::WalkFolders(CFolderExpansion& expansion)
+bool CPathListDlg::WalkFolders(CFolderExpansion& expansion, bool bTimes)
 {
-    CSystemFolderLister lister;
+    CSystemFolderLister lister(bTimes);
     CFolderExpansion::Result nResult;
     {
         CWalkProgressDlg progress(m_hWnd);

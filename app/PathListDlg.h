@@ -75,7 +75,8 @@ private:
     static void ReportCopy(ClipboardWrite result);
     // Walks the list's folders for a copy, as a long job; false, and said
     // why, when there is nothing to copy (cancelled, too many, no file).
-    bool WalkFolders(CFolderExpansion& expansion);
+    // bTimes: the files' last writes too (for the table).
+    bool WalkFolders(CFolderExpansion& expansion, bool bTimes);
 
     CPathList m_paths;
     // Until the window has taken it.

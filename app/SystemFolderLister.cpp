@@ -1,5 +1,7 @@
 #include "app/SystemFolderLister.h"
 
+#include "app/SystemFileFacts.h"
+
 #include <shlobj.h>
 
 bool CSystemFolderLister::List(const std::wstring& strFolder, std::vector<CFolderEntry>& entries)
@@ -28,19 +30,8 @@ bool CSystemFolderLister::List(const std::wstring& strFolder, std::vector<CFolde
         details.nKind =
             dwAttributes & FILE_ATTRIBUTE_DIRECTORY ? CFileDetails::FOLDER : CFileDetails::FILE;
         details.nSize = std::uint64_t{data.nFileSizeHigh} << 32 | data.nFileSizeLow;
-        // In local time by the time zone's rules for that date, as Explorer
-        // shows it (FileTimeToLocalFileTime would take today's daylight
-        // saving for every date).
-        SYSTEMTIME utc, local;
-        if (::FileTimeToSystemTime(&data.ftLastWriteTime, &utc) &&
-            ::SystemTimeToTzSpecificLocalTime(NULL, &utc, &local)) {
-            details.nYear = local.wYear;
-            details.nMonth = local.wMonth;
-            details.nDay = local.wDay;
-            details.nHour = local.wHour;
-            details.nMinute = local.wMinute;
-            details.nSecond = local.wSecond;
-        }
+        if (m_bTimes)
+            SetLastWrite(data.ftLastWriteTime, details);
     } while (::FindNextFileW(hFind, &data));
     const bool bWhole = ::GetLastError() == ERROR_NO_MORE_FILES;
     ::FindClose(hFind);

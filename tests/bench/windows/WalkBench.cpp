@@ -134,7 +134,7 @@ int main(int argc, char* argv[])
         {
             bool Continue(size_t, const std::wstring&) override { return true; }
         } progress;
-        CSystemFolderLister lister;
+        CSystemFolderLister lister(false);
         CSystemNameOrder names;
         CSystemServerNames servers;
         CFolderExpansion expansion;
