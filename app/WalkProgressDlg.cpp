@@ -2,6 +2,7 @@
 
 #include "afx/LoadString.h"
 #include "afx/ResourceHandle.h"
+#include "pathlist/FileTable.h"
 #include "res/resource.h"
 
 #include <commctrl.h>
@@ -15,13 +16,10 @@ constexpr DWORD PUMP_EVERY_MS = 40;
 // The number in digits, then string nID.
 std::wstring Counted(size_t nNumber, UINT nID)
 {
-    wchar_t szDigits[24];
-    wchar_t* pszDigits = szDigits + 23;
-    *pszDigits = 0;
-    do
-        *--pszDigits = static_cast<wchar_t>(L'0' + nNumber % 10);
-    while (nNumber /= 10);
-    return pszDigits + AfxLoadString(nID);
+    std::wstring strText;
+    AppendNumber(strText, nNumber);
+    strText += AfxLoadString(nID);
+    return strText;
 }
 } // namespace
 
