@@ -1,5 +1,6 @@
 #include "app/WalkProgressDlg.h"
 
+#include "afx/Dialog.h"
 #include "afx/LoadString.h"
 #include "afx/ResourceHandle.h"
 #include "pathlist/FileTable.h"
@@ -69,14 +70,9 @@ bool CWalkProgressDlg::Open()
                                   DialogProc, reinterpret_cast<LPARAM>(this));
     if (!m_hWnd)
         return false;
-    // Modal over the main window, in its middle.
+    // Modal over the main window, in its middle, as the program's dialogs open.
     ::EnableWindow(m_hOwner, FALSE);
-    RECT owner, own;
-    ::GetWindowRect(m_hOwner, &owner);
-    ::GetWindowRect(m_hWnd, &own);
-    ::SetWindowPos(m_hWnd, NULL, (owner.left + owner.right - (own.right - own.left)) / 2,
-                   (owner.top + owner.bottom - (own.bottom - own.top)) / 2, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
+    CDialog::CenterWindow(m_hWnd, SWP_SHOWWINDOW);
     return true;
 }
 
