@@ -102,9 +102,10 @@ CFolderExpansion::Result CFolderExpansion::Walk(const std::wstring& top,
     // The folders to read, the next last: a stack, not the call stack, since
     // a path of 32 767 characters can be thousands of folders deep.
     std::vector<std::wstring> pending;
-    pending.emplace_back(top.size() > LONG_FOLDER ? LongPathForm(top) : top);
+    pending.push_back(top);
+    if (top.size() > LONG_FOLDER)
+        pending.back() = LongPathForm(top);
     std::vector<CFolderEntry> entries;
-    std::vector<const CFolderEntry*> shown;
     while (!pending.empty()) {
         const std::wstring folder = std::move(pending.back());
         pending.pop_back();
@@ -119,7 +120,7 @@ CFolderExpansion::Result CFolderExpansion::Walk(const std::wstring& top,
             continue;
         }
         // The entries shown, then as many places for the sort.
-        shown.resize(2 * entries.size());
+        std::vector<const CFolderEntry*> shown(2 * entries.size());
         size_t nShown = 0;
         for (const CFolderEntry& entry : entries)
             if (IsShown(entry, walk))
