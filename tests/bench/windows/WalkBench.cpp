@@ -12,6 +12,7 @@
 // past what it held before the first copy; walk and text: the core's walk
 // through the system's lister alone, and the copy's text made of it.
 #include "afx/AnsiText.h"
+#include "app/SystemFileFacts.h"
 #include "app/SystemFolderLister.h"
 #include "app/SystemNameOrder.h"
 #include "app/SystemServerNames.h"
@@ -142,8 +143,8 @@ int main(int argc, char* argv[])
         expansion.Expand(list, names, lister, {false, false}, progress);
         walkMs = Now() - start;
         start = Now();
-        const CCopyText text =
-            MakeCopyText(QUOTED_FORM, list, servers, names, AfxToAnsi, &expansion);
+        const CCopyText text = MakeCopyText(QUOTED_FORM, list, servers, names, CSystemFileFacts(),
+                                            {}, AfxToAnsi, &expansion);
         textMs = Now() - start;
     }
     std::printf("walk files=%zu runs=%d copy_median_ms=%.1f question_median_ms=%.1f "
