@@ -120,7 +120,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
         pDlg->m_hWnd = hWnd;
         const BOOL bSetFocus = pDlg->OnInitDialog();
         if (pDlg->CheckAutoCenter())
-            pDlg->CenterWindow();
+            CenterWindow(hWnd, SWP_NOACTIVATE);
         return bSetFocus;
     }
 
@@ -166,14 +166,12 @@ bool CDialog::CheckAutoCenter() const
     return x == 0 && y == 0 && !(dwStyle & (DS_CENTER | DS_CENTERMOUSE | DS_ABSALIGN));
 }
 
-// Centres the dialog over its owner, or on the work area of its monitor when
-// it has no visible owner, keeping it inside that work area.
-void CDialog::CenterWindow()
+void CDialog::CenterWindow(HWND hWnd, UINT nFlags)
 {
-    const HWND hWndOwner = ::GetWindow(m_hWnd, GW_OWNER);
+    const HWND hWndOwner = ::GetWindow(hWnd, GW_OWNER);
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof monitor;
-    ::GetMonitorInfoW(::MonitorFromWindow(hWndOwner ? hWndOwner : m_hWnd, MONITOR_DEFAULTTONEAREST),
+    ::GetMonitorInfoW(::MonitorFromWindow(hWndOwner ? hWndOwner : hWnd, MONITOR_DEFAULTTONEAREST),
                       &monitor);
     const RECT& rcArea = monitor.rcWork;
     RECT rcCenter = rcArea;
@@ -181,7 +179,7 @@ void CDialog::CenterWindow()
         ::GetWindowRect(hWndOwner, &rcCenter);
 
     RECT rcDlg;
-    ::GetWindowRect(m_hWnd, &rcDlg);
+    ::GetWindowRect(hWnd, &rcDlg);
     const int cx = rcDlg.right - rcDlg.left;
     const int cy = rcDlg.bottom - rcDlg.top;
     int x = (rcCenter.left + rcCenter.right - cx) / 2;
@@ -194,5 +192,5 @@ void CDialog::CenterWindow()
         y = rcArea.bottom - cy;
     if (y < rcArea.top)
         y = rcArea.top;
-    ::SetWindowPos(m_hWnd, NULL, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(hWnd, NULL, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | nFlags);
 }

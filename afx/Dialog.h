@@ -18,6 +18,11 @@ public:
     INT_PTR DoModal();
     void EndDialog(int nResult) { ::EndDialog(m_hWnd, nResult); }
 
+    // Centres a window over its owner, or on the work area of its monitor
+    // when it has no visible owner, keeping it inside that work area; nFlags:
+    // SetWindowPos's besides SWP_NOSIZE | SWP_NOZORDER.
+    static void CenterWindow(HWND hWnd, UINT nFlags);
+
 protected:
     // The return value says whether the dialog manager should put the focus
     // on the first tab stop.
@@ -35,7 +40,6 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK MessageFilterProc(int nCode, WPARAM wParam, LPARAM lParam);
     bool CheckAutoCenter() const;
-    void CenterWindow();
 
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;

@@ -12,6 +12,8 @@
 #include "app/IdListIntake.h"
 #include "app/InfoDlg.h"
 #include "app/SystemFileFacts.h"
+#include "app/SystemFolderLister.h"
+#include "app/WalkProgressDlg.h"
 #include "res/resource.h"
 
 #include <utility>
@@ -45,6 +47,7 @@ BEGIN_MESSAGE_MAP(CPathListDlg, CDialog)
     ON_COMMAND(ID_ADD_ON_DROP, OnAddOnDrop)
     ON_COMMAND(ID_EDIT_CLEAR, OnRemoveLines)
     ON_COMMAND(ID_EDIT_UNDO, OnUndo)
+    ON_COMMAND(ID_EXPAND_FOLDERS, OnExpandFolders)
     ON_MESSAGE(WM_TAKE_ARGUMENTS, OnTakeArguments)
     ON_MESSAGE(WM_REPORT_TOO_MANY, OnReportTooMany)
 END_MESSAGE_MAP()
@@ -269,6 +272,8 @@ void CPathListDlg::OnContextMenu(CWnd* pWnd, POINT point)
                     MF_BYCOMMAND | (m_paths.IsInNameOrder() ? MF_CHECKED : MF_UNCHECKED));
     ::CheckMenuItem(hPopup, ID_ADD_ON_DROP,
                     MF_BYCOMMAND | (m_paths.IsAddingOnDrop() ? MF_CHECKED : MF_UNCHECKED));
+    ::CheckMenuItem(hPopup, ID_EXPAND_FOLDERS,
+                    MF_BYCOMMAND | (m_bExpandFolders ? MF_CHECKED : MF_UNCHECKED));
 
     const bool bFiles = ::IsClipboardFormatAvailable(CF_HDROP) ||
                         ::IsClipboardFormatAvailable(AfxGetShellIdListFormat());
@@ -294,11 +299,24 @@ void CPathListDlg::OnCopy(UINT nID)
     // An empty box copies nothing and leaves the clipboard as it was.
     if (m_paths.IsEmpty())
         return;
+    // Copy All copies what the box shows, whatever the menu's setting.
+    CFolderExpansion expansion;
+    const bool bWalked = m_bExpandFolders && nID != IDC_COPYALL;
+    if (bWalked && !WalkFolders(expansion, command.form.bTable))
+        return;
     // The table's words, loaded once a copy.
     const CTableWords words = {AfxLoadString(IDS_TABLE_HEADER), AfxLoadString(IDS_FOLDER_KIND)};
-    const CCopyText text = MakeCopyText(command.form, m_paths, m_serverNames, m_nameOrder,
-                                        CSystemFileFacts(), words, AfxToAnsi);
-    ReportCopy(AfxSetClipboardText(m_hWnd, text.strText, text.strAnsi, text.strHtml));
+    const CCopyText text =
+        MakeCopyText(command.form, m_paths, m_serverNames, m_nameOrder, CSystemFileFacts(), words,
+                     AfxToAnsi, bWalked ? &expansion : nullptr);
+    if (text.bTooLong)
+        return CWalkProgressDlg::Report(m_pathsBox.m_hWnd, IDS_WALK_TOO_LARGE, 0, 0);
+    const ClipboardWrite nWritten =
+        AfxSetClipboardText(m_hWnd, text.strText, text.strAnsi, text.strHtml);
+    ReportCopy(nWritten);
+    if (bWalked && nWritten == CLIPBOARD_WRITTEN)
+        CWalkProgressDlg::Report(m_pathsBox.m_hWnd, IDS_WALK_COPIED, m_nWalkedLines,
+                                 expansion.GetUnreadCount());
 }
 
 void CPathListDlg::OnSelectAll()
@@ -347,6 +365,34 @@ void CPathListDlg::OnUndo()
         ShowChangedList();
     else
         ::MessageBeep(MB_OK);
+}
+
+void CPathListDlg::OnExpandFolders()
+{
+    m_bExpandFolders = !m_bExpandFolders;
+}
+
+bool CPathListDlg::WalkFolders(CFolderExpansion& expansion, bool bTimes)
+{
+    CSystemFolderLister lister(bTimes);
+    CFolderExpansion::Result nResult;
+    {
+        CWalkProgressDlg progress(m_hWnd);
+        nResult = expansion.Expand(m_paths, m_nameOrder, lister, CSystemFolderLister::ShellRules(),
+                                   progress);
+    }
+    // Every line the copy takes: the walked files and the list's own.
+    m_nWalkedLines = expansion.GetFileCount();
+    for (size_t i = 0; i < m_paths.GetCount(); ++i)
+        m_nWalkedLines += !expansion.IsWalked(i);
+    if (nResult == CFolderExpansion::WALKED && m_nWalkedLines)
+        return true;
+    if (nResult != CFolderExpansion::CANCELLED)
+        CWalkProgressDlg::Report(m_pathsBox.m_hWnd,
+                                 nResult == CFolderExpansion::TOO_LARGE ? IDS_WALK_TOO_LARGE
+                                                                        : IDS_WALK_NO_FILES,
+                                 0, expansion.GetUnreadCount());
+    return false;
 }
 
 void CPathListDlg::ReportCopy(ClipboardWrite result)

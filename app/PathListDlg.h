@@ -8,6 +8,7 @@
 #include "app/PathsBox.h"
 #include "app/SystemNameOrder.h"
 #include "app/SystemServerNames.h"
+#include "pathlist/FolderWalk.h"
 #include "pathlist/PathList.h"
 
 #include <shellapi.h>
@@ -46,6 +47,7 @@ protected:
     void OnAddOnDrop();
     void OnRemoveLines();
     void OnUndo();
+    void OnExpandFolders();
     LRESULT OnTakeArguments(WPARAM, LPARAM);
     LRESULT OnReportTooMany(WPARAM, LPARAM);
 
@@ -71,12 +73,20 @@ private:
     void ShowChangedList();
     void ShowPaths();
     static void ReportCopy(ClipboardWrite result);
+    // Walks the list's folders for a copy, as a long job; false, and said
+    // why, when there is nothing to copy (cancelled, too many, no file).
+    // bTimes: the files' last writes too (for the table).
+    bool WalkFolders(CFolderExpansion& expansion, bool bTimes);
 
     CPathList m_paths;
     // Until the window has taken it.
     LPCWSTR m_lpszCommandLine = NULL;
     // A drop was refused for too many items, and its message is yet to show.
     bool m_bTooManyDue = false;
+    // The copies of the menu take the files inside the list's folders.
+    bool m_bExpandFolders = false;
+    // How many lines the last walk gave.
+    size_t m_nWalkedLines = 0;
     CSystemServerNames m_serverNames;
     CSystemNameOrder m_nameOrder;
     HICON m_hIcon;

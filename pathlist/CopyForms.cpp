@@ -1,6 +1,7 @@
 #include "pathlist/CopyForms.h"
 
 #include "pathlist/FileLinks.h"
+#include "pathlist/FolderWalk.h"
 #include "pathlist/PathForms.h"
 #include "pathlist/PathParts.h"
 #include "pathlist/RelativePaths.h"
@@ -175,13 +176,24 @@ std::wstring TableLine(const CCopyItem& item, const CCopyContext& context)
 CCopyText MakeCopyText(const CCopyForm& form, const CPathList& list,
                        const CServerNames& serverNames, const CNameOrderRules& nameRules,
                        const CFileFacts& fileFacts, const CTableWords& tableWords,
-                       AnsiConversion toAnsi)
+                       AnsiConversion toAnsi, const CFolderExpansion* pExpansion)
 {
+    // The lines of item i: the walk's files [first, last) in place of a walked
+    // folder; else the item itself, as the one line [0, 1).
+    const auto linesOf = [&](size_t i) {
+        return pExpansion && pExpansion->IsWalked(i) ? pExpansion->GetFilesOf(i)
+                                                     : std::pair<size_t, size_t>(0, 1);
+    };
+    size_t nLines = 0;
+    for (size_t i = 0; i < list.GetCount(); ++i)
+        nLines += linesOf(i).second - linesOf(i).first;
     // Read from the names as given: the case and separators shown change no
     // name, nor where it ends.
-    std::vector<std::wstring_view> given(list.GetCount());
-    for (size_t i = 0; i < given.size(); ++i)
-        given[i] = list.GetItem(i).strExact;
+    std::vector<std::wstring_view> given(nLines);
+    for (size_t i = 0, k = 0; i < list.GetCount(); ++i)
+        for (auto [j, last] = linesOf(i); j < last; ++j)
+            given[k++] = pExpansion && pExpansion->IsWalked(i) ? pExpansion->GetPath(j)
+                                                               : list.GetItem(i).strExact;
     const size_t nCommonFolderNames = CommonFolderNames(given, nameRules);
     const CCopyContext context = {list,      serverNames, nameRules,
                                   fileFacts, tableWords,  nCommonFolderNames};
@@ -194,21 +206,34 @@ CCopyText MakeCopyText(const CCopyForm& form, const CPathList& list,
     }
     // On one line, for a command, an item with no name is no argument.
     const bool bOneLine = std::wstring_view(form.pszBetween) != LINES;
-    for (size_t i = 0, nLines = 0; i < list.GetCount(); ++i) {
-        const std::wstring shown = list.GetShownName(i);
-        if (bOneLine && shown.empty())
-            continue;
-        if (nLines++ > 0) {
-            text.strText += form.pszBetween;
-            text.strAnsi += toAnsi(form.pszBetween);
+    size_t nWritten = 0;
+    for (size_t i = 0, k = 0; i < list.GetCount(); ++i) {
+        const bool bWalked = pExpansion && pExpansion->IsWalked(i);
+        for (auto [j, last] = linesOf(i); j < last; ++j, ++k) {
+            const std::wstring shown =
+                bWalked ? list.ToShownForm(std::wstring(given[k])) : list.GetShownName(i);
+            if (bOneLine && shown.empty())
+                continue;
+            if (nWritten++ > 0) {
+                text.strText += form.pszBetween;
+                text.strAnsi += toAnsi(form.pszBetween);
+            }
+            const CCopyItem item = {shown, given[k],
+                                    bWalked ? &pExpansion->GetDetails(j) : nullptr};
+            const std::wstring line = form.pfnLine(item, context);
+            text.strText += line;
+            text.strAnsi += line == shown && !bWalked ? list.GetShownAnsiName(i) : toAnsi(line);
+            if (form.pHtml)
+                (html += nWritten > 1 ? form.pHtml->pszBetween : L"") +=
+                    form.pHtml->pfnLine(item, context);
+            // Walked files are many: the text stops well before memory would.
+            if (pExpansion &&
+                std::max(text.strText.size(), html.size()) > CFolderExpansion::MAX_CHARS) {
+                CCopyText none;
+                none.bTooLong = true;
+                return none;
+            }
         }
-        const CCopyItem item = {shown, given[i]};
-        const std::wstring line = form.pfnLine(item, context);
-        text.strText += line;
-        text.strAnsi += line == shown ? list.GetShownAnsiName(i) : toAnsi(line);
-        if (form.pHtml)
-            (html += nLines > 1 ? form.pHtml->pszBetween : L"") +=
-                form.pHtml->pfnLine(item, context);
     }
     // Appended to the empty string: the program needs no std::string
     // assignment for this one use.

@@ -132,7 +132,11 @@ struct CCopyText
     std::wstring strText;
     std::string strAnsi;
     std::string strHtml;
+    // The text would have passed CFolderExpansion::MAX_CHARS: nothing made.
+    bool bTooLong = false;
 };
+
+class CFolderExpansion;
 
 // Unicode text in the ANSI code page, as the platform converts it.
 using AnsiConversion = std::string (*)(std::wstring_view text);
@@ -142,8 +146,10 @@ using AnsiConversion = std::string (*)(std::wstring_view text);
 // which would be an empty argument. One rule makes the ANSI text of every
 // form: a line that is its item as shown is that item's ANSI name as shown
 // (the bytes the shell gave, under the code page's case rules); any other line
-// is its Unicode text converted.
+// is its Unicode text converted. With `pExpansion`, each walked folder's files
+// take its place, each shown as the list shows any text, and a text past its
+// limit is not made.
 CCopyText MakeCopyText(const CCopyForm& form, const CPathList& list,
                        const CServerNames& serverNames, const CNameOrderRules& nameRules,
                        const CFileFacts& fileFacts, const CTableWords& tableWords,
-                       AnsiConversion toAnsi);
+                       AnsiConversion toAnsi, const CFolderExpansion* pExpansion = nullptr);

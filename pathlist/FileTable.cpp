@@ -2,14 +2,9 @@
 
 #include "pathlist/PathForms.h"
 
-#include <cstdint>
-
-namespace {
-
-// n in decimal, in at least nWidth digits: the tens first, then the last
-// digit. A 32-bit program divides a 16-bit part at a time from the top: it
-// has no 64-bit division of its own.
-void AppendNumber(std::wstring& text, std::uint64_t n, unsigned nWidth = 1)
+// The tens first, then the last digit. A 32-bit program divides a 16-bit
+// part at a time from the top: it has no 64-bit division of its own.
+void AppendNumber(std::wstring& text, std::uint64_t n, unsigned nWidth)
 {
     std::uint64_t nTens;
     unsigned nDigit;
@@ -28,6 +23,8 @@ void AppendNumber(std::wstring& text, std::uint64_t n, unsigned nWidth = 1)
         AppendNumber(text, nTens, nWidth - (nWidth > 1));
     text += static_cast<wchar_t>(L'0' + nDigit);
 }
+
+namespace {
 
 // A time of the table, `yyyy/mm/dd hh:mm:ss`, as spreadsheets keep it: the
 // days since 1899-12-30, the time of day their fraction, to ten places; none

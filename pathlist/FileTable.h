@@ -2,8 +2,12 @@
 
 #include "pathlist/FileDetails.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+
+// n in decimal, in at least nWidth digits, appended to text.
+void AppendNumber(std::wstring& text, std::uint64_t n, unsigned nWidth = 1);
 
 // The file system's word on one item, for an item no listing told of.
 class CFileFacts

@@ -13,7 +13,16 @@
 #define IDB_CAPTION_144 139
 #define IDB_CAPTION_192 140
 #define IDR_PATHS_MENU 141
+#define IDD_PROGRESS 142
 
+// Strings are stored sixteen to a resource (ids 96-111 in one): kept within
+// that block, they cost one resource, not three.
+#define IDS_WALK_TITLE 96
+#define IDS_WALK_COPIED 97
+#define IDS_WALK_UNREADABLE 98
+#define IDS_WALK_NO_FILES 99
+#define IDS_WALK_TOO_LARGE 100
+#define IDS_WALK_FILES_FOUND 101
 #define IDS_INFO_TEXT 102
 #define IDS_INFO_HIDDEN 103
 #define IDS_CONFIRM_COPY 104
@@ -21,8 +30,8 @@
 #define IDS_CLIPBOARD_BUSY 106
 #define IDS_COPY_FAILED 107
 #define IDS_COUNT_NAME 108
-#define IDS_TABLE_HEADER 130
-#define IDS_FOLDER_KIND 131
+#define IDS_TABLE_HEADER 109
+#define IDS_FOLDER_KIND 110
 
 // Main dialog
 #define IDC_INFO 16
@@ -58,7 +67,13 @@
 #define ID_COPY_RELATIVE 32787
 #define ID_COPY_LINKS 32788
 #define ID_SORT_BY_NAME 32789
+// The menu's settings, after the copies.
 #define ID_ADD_ON_DROP 32800
+#define ID_EXPAND_FOLDERS 32801
+
+// The walk's progress window
+#define IDC_PROGRESS_FILES 1020
+#define IDC_PROGRESS_FOLDER 1021
 
 // Info dialog
 #define IDC_INFO_TEXT 1008

@@ -364,9 +364,9 @@ def mask_1bpp(grid):
     return out
 
 
-def info_header(width, height, image_size):
-    """The header of a 16-colour DIB."""
-    return struct.pack("<IiiHHIIiiII", 40, width, height, 1, 4, 0, image_size, 0, 0, 16, 0)
+def info_header(width, height, image_size, colours=16):
+    """The header of a 4-bit DIB of `colours` palette entries."""
+    return struct.pack("<IiiHHIIiiII", 40, width, height, 1, 4, 0, image_size, 0, 0, colours, 0)
 
 
 # A bitmap static cannot be transparent, so the bitmaps paint the dialog face
@@ -383,10 +383,16 @@ def check_size(grid, width, height):
 
 
 def bmp(grid):
+    """A 4-bit DIB whose palette holds only the colours the picture uses (four or five of the
+    sixteen, in their order): the same pixels in fewer bytes of the program."""
     width, height = len(grid[0]), len(grid)
     check_size(grid, width, height)
-    bits = pixels_4bpp(indices(grid, FACE))
-    dib = info_header(width, height, len(bits)) + palette_bytes(BITMAP_PALETTE)
+    rows = indices(grid, FACE)
+    used = sorted({index for row in rows for index in row})
+    rows = [[used.index(index) for index in row] for row in rows]
+    bits = pixels_4bpp(rows)
+    palette = [BITMAP_PALETTE[index] for index in used]
+    dib = info_header(width, height, len(bits), len(palette)) + palette_bytes(palette)
     offset = 14 + len(dib)
     return struct.pack("<2sIHHI", b"BM", offset + len(bits), 0, 0, offset) + dib + bits
 

@@ -255,6 +255,40 @@ shot 8-exact-names "$dialog"
 
 # The same program on a system whose code page is 1252, not 932: its Japanese
 # texts still read as written.
+# フォルダの中のファイルに展開: a walk of 1 500 folders takes long enough
+# under Wine to show its progress window, caught as it changes; after the
+# copy, the balloon on the path box.
+mkdir -p "$samples/案件"
+(cd "$samples/案件" && seq -w 1 1500 | sed 's/^/見積 /' | xargs -d '\n' mkdir &&
+    seq -w 1 1500 | sed 's|^\(.*\)$|見積 \1/明細.xlsx|' | xargs -d '\n' touch &&
+    seq -w 1 1500 | sed 's|^\(.*\)$|見積 \1/図面.pdf|' | xargs -d '\n' touch)
+(cd "$samples" && "$drop" "$dialog" 案件)
+settle "$dialog"
+right_click_paths
+menu=$(popup_menu)
+xdotool key i
+for _ in $(seq 50); do
+    xwininfo -id "$menu" 2>/dev/null | grep -q IsViewable || break
+    sleep 0.1
+done
+right_click_paths
+menu=$(popup_menu)
+xdotool key q
+box=$(popup)
+dismiss "$box" # OK: the walk starts
+progress=$(popup)
+sleep 0.4
+capture "$work/last.ppm" "$dialog" "$progress"
+/usr/bin/convert "$work/last.ppm" -strip "$shots/11-walk-progress.png"
+pictures=$((pictures + 1))
+echo "screenshots: 11-walk-progress.png"
+publish 11-walk-progress walk-progress.png
+for _ in $(seq 300); do
+    xwininfo -id "$progress" 2>/dev/null | grep -q IsViewable || break
+    sleep 0.1
+done
+shot 12-walk-balloon "$dialog" $(xdotool search --onlyvisible --pid "$(xdotool getwindowpid "$dialog")" 2>/dev/null | grep -vx "$dialog" | head -1)
+
 "$WINESERVER" -k
 LC_ALL=C.UTF-8 "$WINE" "$exe" &
 dialog=$(timeout 30 xdotool search --sync --onlyvisible --name Vexlo | head -1)

@@ -63,6 +63,7 @@ std::vector<CMenuItemSeen> MenuItems(bool bEmpty, bool bPasteGrayed, bool bUndoG
             {L"すべて選択(&A)", false},
             {L"", false},
             {L"名前順に並べ替え(&S)", bEmpty},
+            {L"フォルダの中のファイルに展開(&I)", false},
             {L"ドロップで追加(&D)", false, bAdding}};
 }
 
