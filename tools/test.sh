@@ -60,7 +60,8 @@ settle() {
 
 # The core's sanitizer build and fuzzers are all processor work, and the Windows
 # tests mostly wait on Wine: they run side by side, and so do the 32-bit tests
-# and the 64-bit build.
+# and the 64-bit build, and the 64-bit tests and the check that each program
+# builds again the same.
 mkdir -p build
 configure native
 check native
@@ -77,6 +78,8 @@ fi
 # The 64-bit tests also look at the 32-bit program.
 configure windows64 -D VEXLO_PROGRAM_32="$PWD/build/windows/app/Vexlo.exe"
 cmake --build --preset windows64
+# Each program built again from a copy of the sources, beside the 64-bit tests.
+later reproducible tools/check-reproducible.sh
 if [ -n "$run32" ]; then
     # The soak has run on the 32-bit program, the one most users run; this
     # is the same code.
@@ -86,4 +89,4 @@ else
 fi
 settle windows
 settle asan
-tools/check-reproducible.sh
+settle reproducible
