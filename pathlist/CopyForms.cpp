@@ -125,7 +125,9 @@ std::wstring CygwinLine(const CCopyItem& item, const CCopyContext&)
 // asks it: by the name as given.
 std::wstring StemLine(const CCopyItem& item, const CCopyContext& context)
 {
-    return NameWithoutExtension(item.shown, context.nameRules.IsFolder(std::wstring(item.given)));
+    // A walk lists files only, and has already said so: no question a file.
+    const bool bFolder = !item.pDetails && context.nameRules.IsFolder(std::wstring(item.given));
+    return NameWithoutExtension(item.shown, bFolder);
 }
 
 std::wstring CmdArgumentLine(const CCopyItem& item, const CCopyContext&)
