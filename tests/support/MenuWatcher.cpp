@@ -37,6 +37,9 @@ CMenuWatcher::CMenuWatcher(const wchar_t* pszKeys)
     : m_strKeys(pszKeys ? pszKeys : L""), m_nTimer(::SetTimer(NULL, 0, 20, OnTick))
 {
     s_pWatcher = this;
+    // The keys alone choose: a pointer an earlier test left where the menu
+    // opens would select the item under it whenever Wine reports it there.
+    ::SetCursorPos(0, 0);
 }
 
 CMenuWatcher::~CMenuWatcher()
