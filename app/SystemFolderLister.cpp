@@ -4,56 +4,81 @@
 
 #include <shlobj.h>
 
-bool CSystemFolderLister::List(const std::wstring& strFolder, std::vector<CFolderEntry>& entries)
+#include <cstring>
+
+namespace {
+CFolderId IdentifyFolder(HANDLE hFolder)
 {
-    std::wstring strPattern = strFolder;
-    if (strPattern.back() != L'\\')
-        strPattern += L'\\';
-    strPattern += L'*';
-    WIN32_FIND_DATAW data;
-    const HANDLE hFind = ::FindFirstFileExW(strPattern.c_str(), FindExInfoBasic, &data,
-                                            FindExSearchNameMatch, NULL, FIND_FIRST_EX_LARGE_FETCH);
-    // A drive's root holds no "." or "..": empty, it lists nothing at all.
-    if (hFind == INVALID_HANDLE_VALUE)
-        return ::GetLastError() == ERROR_FILE_NOT_FOUND;
-    do {
-        const wchar_t* pszName = data.cFileName;
-        if (pszName[0] == L'.' && (!pszName[1] || (pszName[1] == L'.' && !pszName[2])))
-            continue;
-        CFolderEntry& entry = entries.emplace_back();
-        entry.strName = pszName;
-        const DWORD dwAttributes = data.dwFileAttributes;
-        entry.nFlags = (dwAttributes & FILE_ATTRIBUTE_HIDDEN ? CFolderEntry::HIDDEN : 0) |
-                       (dwAttributes & FILE_ATTRIBUTE_SYSTEM ? CFolderEntry::SYSTEM : 0) |
-                       (dwAttributes & FILE_ATTRIBUTE_REPARSE_POINT ? CFolderEntry::LINK : 0);
-        CFileDetails& details = entry.details;
-        details.nKind =
-            dwAttributes & FILE_ATTRIBUTE_DIRECTORY ? CFileDetails::FOLDER : CFileDetails::FILE;
-        details.nSize = std::uint64_t{data.nFileSizeHigh} << 32 | data.nFileSizeLow;
-        if (m_bTimes)
-            SetLastWrite(data.ftLastWriteTime, details);
-    } while (::FindNextFileW(hFind, &data));
-    const bool bWhole = ::GetLastError() == ERROR_NO_MORE_FILES;
-    ::FindClose(hFind);
-    return bWhole;
+    // FileIdInfo has the 128-bit IDs of ReFS, from Windows 8 on; before, the
+    // 64-bit index NTFS has.
+    FILE_ID_INFO info;
+    if (::GetFileInformationByHandleEx(hFolder, FileIdInfo, &info, sizeof info)) {
+        CFolderId id;
+        id.nVolume = info.VolumeSerialNumber;
+        std::memcpy(&id.nFile, info.FileId.Identifier, sizeof id.nFile);
+        std::memcpy(&id.nFileHigh, info.FileId.Identifier + sizeof id.nFile, sizeof id.nFileHigh);
+        return id;
+    }
+    BY_HANDLE_FILE_INFORMATION old;
+    if (!::GetFileInformationByHandle(hFolder, &old))
+        return {};
+    CFolderId id;
+    id.nVolume = old.dwVolumeSerialNumber;
+    id.nFile = std::uint64_t{old.nFileIndexHigh} << 32 | old.nFileIndexLow;
+    return id;
+}
+} // namespace
+
+CSystemFolderLister::CSystemFolderLister(bool bTimes) : m_bTimes(bTimes), m_buffer(BUFFER_WORDS)
+{
 }
 
-bool CSystemFolderLister::Identify(const std::wstring& strFolder, CFolderId& id)
+bool CSystemFolderLister::List(const std::wstring& strFolder, std::vector<CFolderEntry>& entries,
+                               CFolderId& id)
 {
-    // Opened for its attributes alone, as a folder opens (backup semantics),
-    // whoever else has it open.
-    const HANDLE hFolder = ::CreateFileW(strFolder.c_str(), FILE_READ_ATTRIBUTES,
+    // One opening for the ID and the names, opened as FindFirstFileW opens a
+    // folder to list it, whoever else has it open.
+    const HANDLE hFolder = ::CreateFileW(strFolder.c_str(), FILE_LIST_DIRECTORY,
                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                          NULL, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, NULL);
     if (hFolder == INVALID_HANDLE_VALUE)
         return false;
-    BY_HANDLE_FILE_INFORMATION info;
-    const bool bKnown = ::GetFileInformationByHandle(hFolder, &info);
+    id = IdentifyFolder(hFolder);
+    // As many entries a call as the buffer holds, as a large fetch takes;
+    // the class Windows Vista and 7 have too.
+    const DWORD nBytes = static_cast<DWORD>(m_buffer.size() * sizeof m_buffer[0]);
+    while (
+        ::GetFileInformationByHandleEx(hFolder, FileIdBothDirectoryInfo, m_buffer.data(), nBytes)) {
+        const auto* pBytes = reinterpret_cast<const unsigned char*>(m_buffer.data());
+        for (DWORD nNext = 1; nNext; pBytes += nNext) {
+            const auto& info = *reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(pBytes);
+            nNext = info.NextEntryOffset;
+            const wchar_t* pszName = info.FileName;
+            const size_t nLength = info.FileNameLength / sizeof(wchar_t);
+            if (pszName[0] == L'.' && (nLength == 1 || (nLength == 2 && pszName[1] == L'.')))
+                continue;
+            CFolderEntry& entry = entries.emplace_back();
+            entry.strName.assign(pszName, nLength);
+            const DWORD dwAttributes = info.FileAttributes;
+            entry.nFlags = (dwAttributes & FILE_ATTRIBUTE_HIDDEN ? CFolderEntry::HIDDEN : 0) |
+                           (dwAttributes & FILE_ATTRIBUTE_SYSTEM ? CFolderEntry::SYSTEM : 0) |
+                           (dwAttributes & FILE_ATTRIBUTE_REPARSE_POINT ? CFolderEntry::LINK : 0);
+            CFileDetails& details = entry.details;
+            details.nKind =
+                dwAttributes & FILE_ATTRIBUTE_DIRECTORY ? CFileDetails::FOLDER : CFileDetails::FILE;
+            details.nSize = static_cast<std::uint64_t>(info.EndOfFile.QuadPart);
+            if (m_bTimes) {
+                const FILETIME time = {info.LastWriteTime.LowPart,
+                                       static_cast<DWORD>(info.LastWriteTime.HighPart)};
+                SetLastWrite(time, details);
+            }
+        }
+    }
+    // The first call in an empty folder (a drive's root holds no "." or "..")
+    // finds no file; a later one, no more.
+    const DWORD dwError = ::GetLastError();
     ::CloseHandle(hFolder);
-    if (bKnown)
-        id = {info.dwVolumeSerialNumber,
-              std::uint64_t{info.nFileIndexHigh} << 32 | info.nFileIndexLow};
-    return bKnown;
+    return dwError == ERROR_NO_MORE_FILES || dwError == ERROR_FILE_NOT_FOUND;
 }
 
 CWalkRules CSystemFolderLister::ShellRules()

@@ -111,14 +111,14 @@ CFolderExpansion::Result CFolderExpansion::Walk(const std::wstring& top,
         pending.pop_back();
         if (!progress.Continue(GetFileCount(), folder))
             return CANCELLED;
-        CFolderId id;
-        if (lister.Identify(folder, id) && SeenBefore(id))
-            continue;
         entries.clear();
-        if (!lister.List(folder, entries)) {
+        CFolderId id;
+        if (!lister.List(folder, entries, id)) {
             ++m_nUnread;
             continue;
         }
+        if (SeenBefore(id))
+            continue;
         // The entries shown, then as many places for the sort.
         std::vector<const CFolderEntry*> shown(2 * entries.size());
         size_t nShown = 0;
@@ -156,7 +156,7 @@ bool CFolderExpansion::SeenBefore(const CFolderId& id)
 {
     // File ID 0 names no folder (NTFS's record 0 is its own table): it marks
     // an empty slot, and is never kept.
-    if (!id.nFile)
+    if (!id.nFile && !id.nFileHigh)
         return false;
     if (2 * (m_nSeen + 1) > m_seen.size()) {
         std::vector<CFolderId> old(std::max<size_t>(64, 2 * m_seen.size()));
@@ -167,15 +167,16 @@ bool CFolderExpansion::SeenBefore(const CFolderId& id)
     }
     const size_t mask = m_seen.size() - 1;
     // A Fibonacci hash of the ID's bits folded to 32.
-    const auto key = std::uint32_t(id.nFile ^ id.nFile >> 32 ^ id.nVolume) * 0x9E3779B9u;
+    const std::uint64_t bits = id.nFile ^ id.nFileHigh ^ id.nVolume;
+    const auto key = std::uint32_t(bits ^ bits >> 32) * 0x9E3779B9u;
     for (size_t slot = (key >> 8) & mask;; slot = (slot + 1) & mask) {
         CFolderId& each = m_seen[slot];
-        if (!each.nFile) {
+        if (!each.nFile && !each.nFileHigh) {
             each = id;
             ++m_nSeen;
             return false;
         }
-        if (each.nVolume == id.nVolume && each.nFile == id.nFile)
+        if (each.nVolume == id.nVolume && each.nFile == id.nFile && each.nFileHigh == id.nFileHigh)
             return true;
     }
 }

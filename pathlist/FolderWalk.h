@@ -28,11 +28,13 @@ struct CFolderEntry
 };
 
 // Where a folder lives, to know it again under another name (a Unix
-// symbolic link under Wine): its volume and its file ID.
+// symbolic link under Wine): its volume and its file ID, 128 bits as ReFS
+// has them; all zero where the file system tells none.
 struct CFolderId
 {
-    std::uint64_t nVolume;
-    std::uint64_t nFile;
+    std::uint64_t nVolume = 0;
+    std::uint64_t nFile = 0;
+    std::uint64_t nFileHigh = 0;
 };
 
 // How the platform reads folders. Each path is one the file system takes:
@@ -41,11 +43,11 @@ class CFolderLister
 {
 public:
     virtual ~CFolderLister() = default;
-    // Every entry of the folder but "." and "..", in any order; false when
-    // the folder cannot be read.
-    virtual bool List(const std::wstring& folder, std::vector<CFolderEntry>& entries) = 0;
-    // The folder's volume and file ID; false where the file system tells none.
-    virtual bool Identify(const std::wstring& folder, CFolderId& id) = 0;
+    // Every entry of the folder but "." and "..", in any order, and the
+    // folder's own ID, both from one opening of it; false when the folder
+    // cannot be read.
+    virtual bool List(const std::wstring& folder, std::vector<CFolderEntry>& entries,
+                      CFolderId& id) = 0;
 };
 
 // Told before each folder is read: how many files the walk has found and the

@@ -14,7 +14,7 @@ namespace {
 
 // A file system of folders by path: each its entries, in the order the fake
 // lists them, and its ID (by default one of its own). A folder missing from
-// it cannot be read. Every folder read and identified is kept.
+// it cannot be read. Every folder listed is kept.
 class CFakeFiles : public CFolderLister
 {
 public:
@@ -22,9 +22,11 @@ public:
     {
         std::vector<CFolderEntry> entries;
         std::uint64_t nId = 0;
+        std::uint64_t nIdHigh = 0;
     };
 
-    bool List(const std::wstring& folder, std::vector<CFolderEntry>& entries) override
+    bool List(const std::wstring& folder, std::vector<CFolderEntry>& entries,
+              CFolderId& id) override
     {
         m_listed.push_back(folder);
         const auto it = m_folders.find(folder);
@@ -32,14 +34,8 @@ public:
             return false;
         entries = it->second.entries;
         entries.resize(entries.size() + m_nMoreFiles, m_more);
-        return true;
-    }
-    bool Identify(const std::wstring& folder, CFolderId& id) override
-    {
-        const auto it = m_folders.find(folder);
-        if (it == m_folders.end())
-            return false;
-        id = {7, it->second.nId ? it->second.nId : std::hash<std::wstring>()(folder)};
+        id = {7, it->second.nId ? it->second.nId : std::hash<std::wstring>()(folder),
+              it->second.nIdHigh};
         return true;
     }
 
@@ -216,16 +212,18 @@ TEST(FolderWalkTest, LinksRepeatsAndUnreadableFoldersArePassedBy)
                                   Folder(L"up"), Folder(L"locked"), Folder(L"sub")},
                                  1};
     files.m_folders[L"C:\\p\\junction"] = {{File(L"never")}};
-    files.m_folders[L"C:\\p\\sub"] = {{File(L"g"), Folder(L"back")}};
+    files.m_folders[L"C:\\p\\sub"] = {{File(L"g"), Folder(L"back"), Folder(L"refs")}};
     // A Unix symbolic link to the top, under Wine: a plain folder of the same ID.
     files.m_folders[L"C:\\p\\sub\\back"] = {files.m_folders[L"C:\\p"].entries, 1};
     files.m_folders[L"C:\\p\\up"] = {{File(L"u")}, 2};
+    // On ReFS the upper half of the 128-bit ID tells it from the top.
+    files.m_folders[L"C:\\p\\sub\\refs"] = {{File(L"r")}, 1, 1};
     files.m_folders[L"C:\\q"] = {{File(L"h")}, 2};
     CWalkedList walked({L"C:\\p", L"C:\\q", L"C:\\q"}, {L"C:\\p", L"C:\\q"});
     ASSERT_EQ(walked.Expand(files), CFolderExpansion::WALKED);
     EXPECT_EQ(walked.Paths(),
-              (std::vector<std::wstring>{L"C:\\p\\f", L"C:\\p\\sub\\g", L"C:\\p\\up\\u",
-                                         L"C:\\q\\h", L"C:\\q\\h"}));
+              (std::vector<std::wstring>{L"C:\\p\\f", L"C:\\p\\sub\\g", L"C:\\p\\sub\\refs\\r",
+                                         L"C:\\p\\up\\u", L"C:\\q\\h", L"C:\\q\\h"}));
     EXPECT_EQ(walked.expansion.GetUnreadCount(), 1u) << "locked";
     for (const std::wstring& listed : files.m_listed)
         EXPECT_EQ(listed.find(L"junction"), listed.npos);
