@@ -15,15 +15,21 @@ CFileDetails CSystemFileFacts::Details(const std::wstring& strExactPath) const
     details.nKind = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? CFileDetails::FOLDER
                                                                        : CFileDetails::FILE;
     details.nSize = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    SetLastWrite(data.ftLastWriteTime, details);
+    CLocalTimes().SetLastWrite(data.ftLastWriteTime, details);
     return details;
 }
 
-void SetLastWrite(const FILETIME& time, CFileDetails& details)
+void CLocalTimes::SetLastWrite(const FILETIME& time, CFileDetails& details)
 {
     SYSTEMTIME utc, local;
-    if (::FileTimeToSystemTime(&time, &utc) &&
-        ::SystemTimeToTzSpecificLocalTime(NULL, &utc, &local)) {
+    if (!::FileTimeToSystemTime(&time, &utc))
+        return;
+    if (utc.wYear != m_wYear) {
+        if (!::GetTimeZoneInformationForYear(utc.wYear, NULL, &m_zone))
+            return;
+        m_wYear = utc.wYear;
+    }
+    if (::SystemTimeToTzSpecificLocalTime(&m_zone, &utc, &local)) {
         details.nYear = local.wYear;
         details.nMonth = local.wMonth;
         details.nDay = local.wDay;

@@ -1,7 +1,5 @@
 #include "app/SystemFolderLister.h"
 
-#include "app/SystemFileFacts.h"
-
 #include <shlobj.h>
 
 #include <cstring>
@@ -29,10 +27,6 @@ CFolderId IdentifyFolder(HANDLE hFolder)
 }
 } // namespace
 
-CSystemFolderLister::CSystemFolderLister(bool bTimes) : m_bTimes(bTimes), m_buffer(BUFFER_WORDS)
-{
-}
-
 bool CSystemFolderLister::List(const std::wstring& strFolder, std::vector<CFolderEntry>& entries,
                                CFolderId& id)
 {
@@ -44,12 +38,12 @@ bool CSystemFolderLister::List(const std::wstring& strFolder, std::vector<CFolde
     if (hFolder == INVALID_HANDLE_VALUE)
         return false;
     id = IdentifyFolder(hFolder);
-    // As many entries a call as the buffer holds, as a large fetch takes;
-    // the class Windows Vista and 7 have too.
-    const DWORD nBytes = static_cast<DWORD>(m_buffer.size() * sizeof m_buffer[0]);
+    // As many entries a call as 64 KiB hold, as a large fetch takes (a
+    // sixteenth of the stack); the class Windows Vista and 7 have too.
+    alignas(LONGLONG) unsigned char buffer[65536];
     while (
-        ::GetFileInformationByHandleEx(hFolder, FileIdBothDirectoryInfo, m_buffer.data(), nBytes)) {
-        const auto* pBytes = reinterpret_cast<const unsigned char*>(m_buffer.data());
+        ::GetFileInformationByHandleEx(hFolder, FileIdBothDirectoryInfo, buffer, sizeof buffer)) {
+        const unsigned char* pBytes = buffer;
         for (DWORD nNext = 1; nNext; pBytes += nNext) {
             const auto& info = *reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(pBytes);
             nNext = info.NextEntryOffset;
@@ -70,7 +64,7 @@ bool CSystemFolderLister::List(const std::wstring& strFolder, std::vector<CFolde
             if (m_bTimes) {
                 const FILETIME time = {info.LastWriteTime.LowPart,
                                        static_cast<DWORD>(info.LastWriteTime.HighPart)};
-                SetLastWrite(time, details);
+                m_times.SetLastWrite(time, details);
             }
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/SystemFileFacts.h"
 #include "pathlist/FolderWalk.h"
 
 #include <windows.h>
@@ -12,7 +13,7 @@ class CSystemFolderLister : public CFolderLister
 public:
     // bTimes: each file's last write in local time, which only the table
     // shows, and which costs a conversion a file (slow under Wine).
-    explicit CSystemFolderLister(bool bTimes);
+    explicit CSystemFolderLister(bool bTimes) : m_bTimes(bTimes) {}
 
     bool List(const std::wstring& strFolder, std::vector<CFolderEntry>& entries,
               CFolderId& id) override;
@@ -22,9 +23,6 @@ public:
     static CWalkRules ShellRules();
 
 private:
-    // 64 KiB, the large fetch's size; LONGLONG for the entries' alignment.
-    static constexpr size_t BUFFER_WORDS = 65536 / sizeof(LONGLONG);
-
     bool m_bTimes;
-    std::vector<LONGLONG> m_buffer;
+    CLocalTimes m_times;
 };
