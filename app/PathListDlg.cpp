@@ -310,7 +310,9 @@ void CPathListDlg::OnCopy(UINT nID)
         MakeCopyText(command.form, m_paths, m_serverNames, m_nameOrder, CSystemFileFacts(), words,
                      AfxToAnsi, bWalked ? &expansion : nullptr);
     if (text.bTooLong)
-        return CWalkProgressDlg::Report(m_pathsBox.m_hWnd, IDS_WALK_TOO_LARGE, 0, 0);
+        return CWalkProgressDlg::Report(
+            m_pathsBox.m_hWnd, command.form.bTable ? IDS_TABLE_TOO_LARGE : IDS_WALK_TOO_LARGE, 0,
+            0);
     const ClipboardWrite nWritten =
         AfxSetClipboardText(m_hWnd, text.strText, text.strAnsi, text.strHtml);
     ReportCopy(nWritten);

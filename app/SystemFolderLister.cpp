@@ -5,24 +5,18 @@
 #include <cstring>
 
 namespace {
+// FileIdInfo, from Windows 8 on, has the 128-bit IDs of ReFS. Windows 7 has
+// none to give: there a loop no link shows (a server's symbolic link back up)
+// ends at the walk's limits.
 CFolderId IdentifyFolder(HANDLE hFolder)
 {
-    // FileIdInfo has the 128-bit IDs of ReFS, from Windows 8 on; before, the
-    // 64-bit index NTFS has.
     FILE_ID_INFO info;
+    CFolderId id;
     if (::GetFileInformationByHandleEx(hFolder, FileIdInfo, &info, sizeof info)) {
-        CFolderId id;
         id.nVolume = info.VolumeSerialNumber;
         std::memcpy(&id.nFile, info.FileId.Identifier, sizeof id.nFile);
         std::memcpy(&id.nFileHigh, info.FileId.Identifier + sizeof id.nFile, sizeof id.nFileHigh);
-        return id;
     }
-    BY_HANDLE_FILE_INFORMATION old;
-    if (!::GetFileInformationByHandle(hFolder, &old))
-        return {};
-    CFolderId id;
-    id.nVolume = old.dwVolumeSerialNumber;
-    id.nFile = std::uint64_t{old.nFileIndexHigh} << 32 | old.nFileIndexLow;
     return id;
 }
 } // namespace

@@ -230,17 +230,14 @@ CCopyText MakeCopyText(const CCopyForm& form, const CPathList& list,
                     form.pHtml->pfnLine(item, context);
             // Walked files are many: the text stops well before memory would.
             if (pExpansion &&
-                std::max(text.strText.size(), html.size()) > CFolderExpansion::MAX_CHARS) {
-                CCopyText none;
-                none.bTooLong = true;
-                return none;
-            }
+                std::max(text.strText.size(), html.size()) > CFolderExpansion::MAX_CHARS)
+                return {{}, {}, {}, true};
         }
     }
+    if (form.bTable && !AppendTableHtml(html, text.strText, MAX_TABLE_HTML_CHARS))
+        return {{}, {}, {}, true};
     // Appended to the empty string: the program needs no std::string
     // assignment for this one use.
-    if (form.bTable)
-        AppendTableHtml(html, text.strText);
     if (form.pHtml || form.bTable)
         text.strHtml += ClipboardHtml(html);
     return text;

@@ -132,9 +132,16 @@ struct CCopyText
     std::wstring strText;
     std::string strAnsi;
     std::string strHtml;
-    // The text would have passed CFolderExpansion::MAX_CHARS: nothing made.
+    // The text would have passed CFolderExpansion::MAX_CHARS, or a table's
+    // HTML MAX_TABLE_HTML_CHARS: nothing made.
     bool bTooLong = false;
 };
+
+// A table's HTML has some 330 characters of cell formats a row beside its
+// text, and is made of every row of a list, walked or not: a limit of its own
+// keeps its copies (UTF-16, UTF-8, the clipboard's) within a few hundred MiB
+// of the 32-bit program's two GiB. Some 100 000 files of 40-character paths.
+inline constexpr size_t MAX_TABLE_HTML_CHARS = size_t{3} << 24;
 
 class CFolderExpansion;
 

@@ -126,7 +126,7 @@ std::wstring TableRow(std::wstring_view line, const CFileDetails& details, const
     return text;
 }
 
-void AppendTableHtml(std::wstring& html, std::wstring_view text)
+bool AppendTableHtml(std::wstring& html, std::wstring_view text, size_t nMaxChars)
 {
     AppendAscii(html, "<table>");
     const wchar_t* pText = text.data();
@@ -155,10 +155,13 @@ void AppendTableHtml(std::wstring& html, std::wstring_view text)
             ++pText;
         }
         AppendAscii(html, "</tr>");
+        if (html.size() > nMaxChars)
+            return false;
         if (pText == pEnd)
             break;
         // A CR is always the first of CR LF: no cell holds one.
         pText += 2;
     }
     AppendAscii(html, "\r\n</table>");
+    return true;
 }

@@ -47,5 +47,6 @@ std::wstring TableRow(std::wstring_view line, const CFileDetails& details,
 // `mso-number-format:"\@"`, LibreOffice's `sdnum`), so that no name is read
 // as a number, a date or a formula; the size a number; the last write a date
 // and time (its text in Excel's format; for LibreOffice `sdval`, the serial
-// number of days since 1899-12-30).
-void AppendTableHtml(std::wstring& html, std::wstring_view text);
+// number of days since 1899-12-30). Past nMaxChars characters of HTML it
+// stops after the row, and returns false.
+bool AppendTableHtml(std::wstring& html, std::wstring_view text, size_t nMaxChars);

@@ -32,6 +32,7 @@
 #define IDS_COUNT_NAME 108
 #define IDS_TABLE_HEADER 109
 #define IDS_FOLDER_KIND 110
+#define IDS_TABLE_TOO_LARGE 111
 
 // Main dialog
 #define IDC_INFO 16

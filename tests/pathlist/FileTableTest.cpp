@@ -145,6 +145,16 @@ TEST(FileTableTest, TableIsTheHeaderThenARowAnItemAsShownAndItsCellsInHtml)
     EXPECT_EQ(TableLine({L"C:\\x", L"C:\\x", &told}, context),
               L"C:\\x\tx\t\t9\t2026/01/01 00:00:00");
     EXPECT_TRUE(facts.m_asked.empty());
+
+    // The HTML stops after the row that passes its limit: here the last, whose
+    // end the table's own end follows.
+    std::wstring html, cut;
+    EXPECT_TRUE(AppendTableHtml(html, L"h\r\na", html.npos));
+    const size_t nRows = html.size() - std::size(L"\r\n</table>") + 1;
+    EXPECT_TRUE(AppendTableHtml(cut, L"h\r\na", nRows));
+    cut.clear();
+    EXPECT_FALSE(AppendTableHtml(cut, L"h\r\na", nRows - 1));
+    EXPECT_EQ(cut.size(), nRows);
 }
 
 } // namespace
