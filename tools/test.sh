@@ -29,22 +29,64 @@ else
         "resources, imports and protections checked, not run: $why"
 fi
 
-for preset in native native-asan windows windows64; do
-    case $preset in
-    # The 64-bit tests also look at the 32-bit program.
-    windows64) cmake --preset "$preset" -D VEXLO_PROGRAM_32="$PWD/build/windows/app/Vexlo.exe" >/dev/null ;;
-    *) cmake --preset "$preset" >/dev/null ;;
-    esac
-    cmake --build --preset "$preset"
-    if [ "$preset" = windows ] && [ -z "$run32" ]; then
-        # Only what needs no 32-bit process: the checks of its file.
-        ctest --preset "$preset" -L static
-    elif [ "$preset" = windows64 ] && [ -n "$run32" ]; then
-        # The soak has run on the 32-bit program, the one most users run; this
-        # is the same code.
-        ctest --preset "$preset" -E '^app_soak'
-    else
-        ctest --preset "$preset"
-    fi
-done
-tools/check-reproducible.sh
+# configure PRESET [ARGS]: the build tree of PRESET, without the benchmarks,
+# which tools/bench builds in trees of its own.
+configure() {
+    preset=$1
+    shift
+    cmake --preset "$preset" -D VEXLO_BENCH=OFF "$@" >/dev/null
+}
+# check PRESET [CTEST ARGS]: builds PRESET's tree and runs its tests.
+check() {
+    preset=$1
+    shift
+    cmake --build --preset "$preset" && ctest --preset "$preset" "$@"
+}
+# later NAME COMMAND...: runs COMMAND beside what follows, its output kept in
+# build/NAME.log until `settle NAME` prints it and takes its exit status.
+later() {
+    name=$1
+    shift
+    "$@" >"build/$name.log" 2>&1 &
+    eval "pid_$name=$!"
+}
+settle() {
+    eval "pid=\$pid_$1"
+    status=0
+    wait "$pid" || status=$?
+    cat "build/$1.log"
+    [ "$status" -eq 0 ] || { echo "test: $1 failed" >&2 && exit "$status"; }
+}
+
+# The core's sanitizer build and fuzzers are all processor work, and the Windows
+# tests mostly wait on Wine: they run side by side, and so do the 32-bit tests
+# and the 64-bit build, and the 64-bit tests and the check that each program
+# builds again the same.
+mkdir -p build
+configure native
+check native
+configure native-asan
+later asan check native-asan
+configure windows
+cmake --build --preset windows
+if [ -n "$run32" ]; then
+    later windows ctest --preset windows
+else
+    # Only what needs no 32-bit process: the checks of its file.
+    later windows ctest --preset windows -L static
+fi
+# The 64-bit tests also look at the 32-bit program.
+configure windows64 -D VEXLO_PROGRAM_32="$PWD/build/windows/app/Vexlo.exe"
+cmake --build --preset windows64
+# Each program built again from a copy of the sources, beside the 64-bit tests.
+later reproducible tools/check-reproducible.sh
+if [ -n "$run32" ]; then
+    # The soak has run on the 32-bit program, the one most users run; this
+    # is the same code.
+    ctest --preset windows64 -E '^app_soak'
+else
+    ctest --preset windows64
+fi
+settle windows
+settle asan
+settle reproducible
