@@ -12,7 +12,7 @@ class CSystemFolderLister : public CFolderLister
 {
 public:
     // bTimes: each file's last write in local time, which only the table
-    // shows, and which costs a conversion a file (slow under Wine).
+    // shows, and which costs a conversion a file.
     explicit CSystemFolderLister(bool bTimes) : m_bTimes(bTimes) {}
 
     bool List(const std::wstring& strFolder, std::vector<CFolderEntry>& entries,

@@ -156,7 +156,7 @@ bool CFolderExpansion::SeenBefore(const CFolderId& id)
 {
     // File ID 0 names no folder (NTFS's record 0 is its own table): it marks
     // an empty slot, and is never kept.
-    if (!id.nFile && !id.nFileHigh)
+    if (!id.IsKnown())
         return false;
     if (2 * (m_nSeen + 1) > m_seen.size()) {
         std::vector<CFolderId> old(std::max<size_t>(64, 2 * m_seen.size()));
@@ -171,12 +171,12 @@ bool CFolderExpansion::SeenBefore(const CFolderId& id)
     const auto key = std::uint32_t(bits ^ bits >> 32) * 0x9E3779B9u;
     for (size_t slot = (key >> 8) & mask;; slot = (slot + 1) & mask) {
         CFolderId& each = m_seen[slot];
-        if (!each.nFile && !each.nFileHigh) {
+        if (!each.IsKnown()) {
             each = id;
             ++m_nSeen;
             return false;
         }
-        if (each.nVolume == id.nVolume && each.nFile == id.nFile && each.nFileHigh == id.nFileHigh)
+        if (each == id)
             return true;
     }
 }

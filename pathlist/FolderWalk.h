@@ -35,6 +35,12 @@ struct CFolderId
     std::uint64_t nVolume = 0;
     std::uint64_t nFile = 0;
     std::uint64_t nFileHigh = 0;
+
+    bool IsKnown() const { return nFile || nFileHigh; }
+    bool operator==(const CFolderId& other) const
+    {
+        return nVolume == other.nVolume && nFile == other.nFile && nFileHigh == other.nFileHigh;
+    }
 };
 
 // How the platform reads folders. Each path is one the file system takes:
